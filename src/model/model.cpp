@@ -1,0 +1,143 @@
+#include "model/model.h"
+
+#include <bit>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <limits>
+#include <new>
+
+#include "model/binary_io.h"
+
+namespace orbica {
+
+std::uint64_t CModel::RequiredFileSize(std::uint64_t components) {
+  return kModelHeaderBytes + components * 8u + components * kFlatAnswerCount * 8u;
+}
+
+int CModel::Load(const std::string& fileName, Notifier& notifier) {
+  if (ownsArrays_) return -1;
+  std::vector<unsigned char> bytes;
+  if (!ReadWholeFile(fileName, bytes)) {
+    notifier.Show("Parameters file not opened", kLoadCaption);
+    return -1;
+  }
+  const std::uint16_t storedComponents = bytes.size() >= kModelHeaderBytes ? ReadLE<std::uint16_t>(bytes.data() + 8) : 0;
+  if (bytes.size() < kModelHeaderBytes || bytes.size() < RequiredFileSize(storedComponents)) {
+    char text[200];
+    std::snprintf(text, sizeof text,
+                  "The parameters file is truncated: it holds %zu bytes, a model of %u components needs %llu.",
+                  bytes.size(), static_cast<unsigned>(storedComponents),
+                  static_cast<unsigned long long>(RequiredFileSize(storedComponents)));
+    notifier.Show(bytes.size() < kModelHeaderBytes ? "The parameters file is truncated: its header is incomplete." : text,
+                  kLoadCaption);
+    return -1;
+  }
+  respondents_ = ReadLE<std::int32_t>(bytes.data());
+  components_ = storedComponents;
+  tableLength_ = kAnswerTableLength;
+  answerTable_ = kStoredAnswerTable;
+  const std::size_t c = static_cast<std::size_t>(components_);
+  try {
+    weights_.resize(c);
+    rows_.assign(c * kSlotCount, 0.0);
+  } catch (const std::bad_alloc&) {
+    weights_.clear();
+    rows_.clear();
+    notifier.Show("Not enough memory", kLoadCaption);
+    return -1;
+  }
+  const unsigned char* p = bytes.data() + kModelHeaderBytes;
+  for (std::size_t k = 0; k < c; ++k, p += 8) weights_[k] = ReadLE<double>(p);
+  const unsigned char* packed = p;
+
+  // The counts are read while the table still holds the stored values.
+  const std::filesystem::path countsPath = std::filesystem::path(fileName).parent_path() / "zData.gcd";
+  counts_.Load(countsPath.string(), respondents_, notifier);
+
+  // Re-layout: each question gets a header slot (0.0) before its answers.
+  for (int q = 1; q < kAnswerTableLength; ++q) answerTable_[static_cast<std::size_t>(q)] += 1;
+  stride_ = kSlotCount;
+  for (std::size_t comp = 0; comp < c; ++comp) {
+    double* row = rows_.data() + comp * kSlotCount;
+    const unsigned char* in = packed + comp * kFlatAnswerCount * 8;
+    for (int q = 0; q < kQuestionCount; ++q) {
+      row[SlotStart(q)] = 0.0;
+      for (int a = 0; a < AnswerCount(q); ++a, in += 8) row[AnswerSlot(q, a)] = ReadLE<double>(in);
+    }
+  }
+  ownsArrays_ = true;
+  return 0;
+}
+
+double CModel::Probability(const ConditionSet& set, double* deviation) const {
+  // The constrained questions, in index order, with the answer bits they really have.
+  int questions[kQuestionCount];
+  std::uint32_t masks[kQuestionCount];
+  int n = 0;
+  for (int q = 0; q < kQuestionCount; ++q) {
+    if (set[static_cast<std::size_t>(q)] == 0) continue;
+    questions[n] = q;
+    masks[n] = set[static_cast<std::size_t>(q)] & ((std::uint32_t{1} << AnswerCount(q)) - 1);
+    ++n;
+  }
+  double sum = 0.0;
+  for (int comp = 0; comp < components_; ++comp) {
+    const double* row = Row(comp);
+    double d = 1.0;
+    for (int k = 0; k < n; ++k) {
+      const double* answers = row + SlotStart(questions[k]) + 1;
+      double t = 0.0;
+      for (std::uint32_t m = masks[k]; m != 0; m &= m - 1) t += answers[std::countr_zero(m)];
+      d *= t;
+    }
+    sum += d * weights_[static_cast<std::size_t>(comp)];
+  }
+  if (deviation) *deviation = Deviation(sum, counts_.Count(set));
+  return sum;
+}
+
+double CModel::Deviation(double p, std::int32_t observed) const {
+  if (observed >= 0) {
+    if (respondents_ == 0) return 0.0;
+    return std::fabs(static_cast<double>(observed) / static_cast<double>(respondents_) - p);
+  }
+  if (p <= 0.0 || respondents_ <= 0) return 0.0;
+  const double scale = std::log(1612.0 / static_cast<double>(respondents_));
+  if (scale == 0.0) return 0.0;
+  return p * std::log(p) * (-0.02 / scale);
+}
+
+void CModel::AnswerDistribution(int q, const ConditionSet& set, double* shares, double* deviations) const {
+  ConditionSet work = set;
+  const std::uint32_t mask = set[static_cast<std::size_t>(q)];
+  const int answers = AnswerCount(q);
+  double total = 0.0;
+  for (int a = 0; a < answers; ++a) {
+    if (mask != 0 && !(mask & (std::uint32_t{1} << a))) {
+      shares[a] = 0.0;
+      if (deviations) deviations[a] = 0.0;
+      continue;
+    }
+    work[static_cast<std::size_t>(q)] = std::uint32_t{1} << a;
+    shares[a] = Probability(work, deviations ? deviations + a : nullptr);
+    total += shares[a];
+  }
+  for (int a = 0; a < answers; ++a) {
+    // With nothing allowed left (total 0) every share and deviation is 0.
+    shares[a] = total != 0.0 ? shares[a] / total : 0.0;
+    if (deviations) deviations[a] = total != 0.0 ? deviations[a] / total : 0.0;
+  }
+}
+
+std::int64_t PersonsOf(std::int32_t respondents, double p) {
+  const double persons = static_cast<double>(respondents) * p;
+  if (!(persons == persons)) return 0;
+  if (persons >= 9.2e18) return std::numeric_limits<std::int64_t>::max();
+  if (persons <= -9.2e18) return std::numeric_limits<std::int64_t>::min();
+  return static_cast<std::int64_t>(persons);
+}
+
+std::int64_t CModel::Size(const ConditionSet& set) const { return PersonsOf(respondents_, Probability(set)); }
+
+}  // namespace orbica
