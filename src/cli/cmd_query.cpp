@@ -11,7 +11,6 @@ namespace {
 // Loads the census of the current folder; messages go to standard error.
 bool LoadCensus(AppContext& context) { return context.StartUp() == 0; }
 
-}  // namespace
 
 int CmdInfo(const Args& args) {
   if (args.size() != 1) return UsageError("usage: orbica-cli info");
@@ -56,4 +55,9 @@ int CmdDist(const Args& args) {
   return kExitOk;
 }
 
+const CommandRegistrar kInfo({"info", CmdInfo, "info                      model and records summary", 10});
+const CommandRegistrar kProb({"prob", CmdProb, "prob CODE                 P(S), deviation, size and observed count", 20});
+const CommandRegistrar kDist({"dist", CmdDist, "dist Q CODE               answer shares of question Q inside CODE", 30});
+
+}  // namespace
 }  // namespace orbica::cli

@@ -9,6 +9,7 @@
 #include "cli/sample_census.h"
 
 namespace orbica::cli {
+namespace {
 
 int CmdSample(const Args& args) {
   if (args.size() < 2) return UsageError("usage: orbica-cli sample DIR [--seed S] [--components C] [--respondents N]");
@@ -50,4 +51,8 @@ int CmdSample(const Args& args) {
   return kExitOk;
 }
 
+const CommandRegistrar kSample({"sample", CmdSample,
+                                "sample DIR [--seed S] [--components C] [--respondents N]   write a sample census", 90});
+
+}  // namespace
 }  // namespace orbica::cli

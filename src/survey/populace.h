@@ -1,0 +1,96 @@
+// Subpopulations: a condition set with an identity and a name; listed ones carry
+// a note and their file, analysis results carry their numbers.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "model/model.h"
+#include "model/notifier.h"
+#include "model/questionnaire.h"
+
+namespace orbica {
+
+class CQuestionList;
+
+inline constexpr const char* kWholePopulationName = "Whole population";
+inline constexpr int kWholePopulationIdentity = 1;
+inline constexpr int kMaxConstrainedQuestions = 15;
+inline constexpr std::int64_t kMinSubpopulationSize = 1612;
+
+class CBasePopulace {
+ public:
+  // A new whole population with the given identity (raises the highest identity).
+  explicit CBasePopulace(int identity);
+  // A copy of `source`; with `newIdentity` it gets highest identity + 1.
+  CBasePopulace(const CBasePopulace& source, bool newIdentity);
+  virtual ~CBasePopulace() = default;
+
+  int Identity() const { return identity_; }
+  void SetIdentity(int identity);
+  const ConditionSet& Masks() const { return masks_; }
+  ConditionSet& Masks() { return masks_; }
+  const std::string& Name() const { return name_; }
+  // Keeps at most 255 bytes (cut at a character boundary).
+  void SetName(const std::string& name);
+
+  std::string Code() const;
+  // Short texts of the allowed answers, each followed by a blank ("" for the whole population).
+  std::string AnswerDescription(const CQuestionList& questions) const;
+  std::int64_t Size(const CModel& model) const { return model.Size(masks_); }
+
+  // The largest identity given so far in this process.
+  static int HighestIdentity();
+
+ protected:
+  CBasePopulace& operator=(const CBasePopulace&) = default;
+
+ private:
+  int identity_ = 0;
+  ConditionSet masks_{};
+  std::string name_;
+};
+
+class CPopulace : public CBasePopulace {
+ public:
+  explicit CPopulace(int identity) : CBasePopulace(identity) {}
+  // Copies masks and name (and the note when `source` is a CPopulace); no file name.
+  CPopulace(const CBasePopulace& source, bool newIdentity);
+  // Reads a ".pop" file; an unreadable file leaves the whole population with an empty note.
+  static CPopulace FromFile(const std::string& path, int identity);
+
+  const std::optional<std::string>& FileName() const { return fileName_; }
+  const std::string& Note() const { return note_; }
+  void SetNote(std::string note) { note_ = std::move(note); }
+
+  // Path of this subpopulation's file inside `folder`: "<folder>/<code without blanks>.pop".
+  std::string PathIn(const std::string& folder) const;
+  // Writes the file (to a temporary name, then renamed) and only then deletes an
+  // old file under another name. On failure tells the user and keeps every file
+  // as it was; returns false.
+  bool Write(const std::string& folder, Notifier& notifier);
+
+ private:
+  std::optional<std::string> fileName_;
+  std::string note_;
+};
+
+// A ranked condition of an analysis run.
+class CInfPopulace : public CBasePopulace {
+ public:
+  using CBasePopulace::CBasePopulace;
+  double criterionValue = 0.0;
+  double difference = 0.0;
+  double trueSize = 0.0;  // observed share of the whole population, 0..1
+};
+
+// Result of one editing step of a subpopulation (checking or unchecking an answer).
+enum class EditResult { Accepted, TooManyConditions, TooSmall };
+
+// Applies the editor's rules to allowing (`allow`) or forbidding answer a of
+// question q: at most 15 constrained questions and at least 1612 respondents.
+// A refused step leaves the masks as they were and shows its message.
+EditResult EditAnswer(CBasePopulace& population, int q, int a, bool allow, const CModel& model, Notifier& notifier);
+
+}  // namespace orbica

@@ -1,0 +1,85 @@
+// The list of known subpopulations (the whole population and the saved ones in
+// the "Populace" folder) and the four display slots.
+#pragma once
+
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "model/notifier.h"
+#include "survey/populace.h"
+
+namespace orbica {
+
+inline constexpr int kDisplaySlots = 4;
+inline constexpr int kResultSlot = 3;
+
+class CSubpopulationList {
+ public:
+  // `folder` is the "Populace" folder.
+  explicit CSubpopulationList(std::string folder = "Populace") : folder_(std::move(folder)) {}
+
+  // The whole population (identity 1), then every "*.pop" file of the folder.
+  bool Build();
+  CPopulace* Find(int identity);
+  const CPopulace* Find(int identity) const;
+  // Deletes the entry's file and the entry (identity 0 does nothing).
+  void Remove(int identity, Notifier& notifier);
+  // Updates the entry with `identity` (not 0 or 1) from `population` and writes it;
+  // otherwise appends a copy with a new identity, gives `population` that identity
+  // and writes it. Returns the stored entry.
+  CPopulace* Store(CBasePopulace& population, int identity, Notifier& notifier);
+
+  struct SelectorItem {
+    std::string name;
+    int identity = 0;
+    bool selected = false;
+  };
+  // One item per entry in list order; the entry of `current` shows current's own name and is selected.
+  std::vector<SelectorItem> FillSelector(const CBasePopulace* current) const;
+
+  const std::vector<std::unique_ptr<CPopulace>>& Entries() const { return entries_; }
+  const std::string& Folder() const { return folder_; }
+
+ private:
+  std::string folder_;
+  std::vector<std::unique_ptr<CPopulace>> entries_;
+};
+
+class CDisplayedSubpopulations {
+ public:
+  CDisplayedSubpopulations(CSubpopulationList& list, Notifier& notifier) : list_(list), notifier_(notifier) {}
+
+  // The analysis results that slot 3 selects from (by position); may be null.
+  void SetResults(const std::vector<std::unique_ptr<CInfPopulace>>* results) { results_ = results; }
+
+  bool Init();
+  // Slots 0..2: key is an identity of the list (below 1: nothing). Slot 3: a position
+  // in the results. Asks "Subpopulation hasn't been saved. Save?" when the slot is
+  // modified; returns false when the user cancels.
+  bool Select(int slot, int key);
+  void Show(int slot, bool on);
+  int ShownCount() const;
+
+  CPopulace* Subpopulation(int slot) { return slots_[static_cast<std::size_t>(slot)].population.get(); }
+  const CPopulace* Subpopulation(int slot) const { return slots_[static_cast<std::size_t>(slot)].population.get(); }
+  bool Shown(int slot) const { return slots_[static_cast<std::size_t>(slot)].shown; }
+  bool Modified(int slot) const { return slots_[static_cast<std::size_t>(slot)].modified; }
+  void SetModified(int slot, bool modified) { slots_[static_cast<std::size_t>(slot)].modified = modified; }
+  // Condition sets of the shown slots, in slot order.
+  std::vector<ConditionSet> ShownConditionSets() const;
+
+ private:
+  struct Slot {
+    std::unique_ptr<CPopulace> population;
+    bool shown = false;
+    bool modified = false;
+  };
+  CSubpopulationList& list_;
+  Notifier& notifier_;
+  const std::vector<std::unique_ptr<CInfPopulace>>* results_ = nullptr;
+  std::array<Slot, kDisplaySlots> slots_;
+};
+
+}  // namespace orbica
