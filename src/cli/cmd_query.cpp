@@ -8,8 +8,9 @@
 namespace orbica::cli {
 namespace {
 
-// Loads the census of the current folder; messages go to standard error.
-bool LoadCensus(AppContext& context) { return context.StartUp() == 0; }
+// Loads the model of the current folder (these commands need nothing else);
+// messages go to standard error.
+bool LoadCensus(AppContext& context) { return context.LoadModel() == 0; }
 
 
 int CmdInfo(const Args& args) {

@@ -4,18 +4,42 @@
 
 namespace orbica {
 
-AppContext::AppContext(Notifier& n, std::string dir) : notifier(n), folder(std::move(dir)) {}
+AppContext::AppContext(Notifier& n, std::string dir)
+    : notifier(n),
+      folder(std::move(dir)),
+      subpopulations((std::filesystem::path(folder) / kSubpopulationFolderName).string()),
+      displayed(subpopulations, n) {}
 
 std::string AppContext::PathOf(const std::string& name) const {
   return (std::filesystem::path(folder) / name).string();
 }
 
-int AppContext::StartUp() {
-  if (model.Load(PathOf("data.mle"), notifier) != 0) {
+int AppContext::LoadModel() {
+  if (model.Load(PathOf(kModelFileName), notifier) != 0) {
     notifier.Show("Cannot load the model.", kStartupCaption);
     return -1;
   }
   return 0;
 }
+
+int AppContext::StartUp() {
+  if (LoadModel() != 0) return -1;
+  settings.Load(PathOf(kSettingsFileName));
+  if (questions.Load(PathOf(kQuestionsFileName), model, notifier) != 1) {
+    notifier.Show("Cannot load question list.", kStartupCaption);
+    return -1;
+  }
+  if (!subpopulations.Build()) {
+    notifier.Show("Cannot load the subpopulation list.", kStartupCaption);
+    return -1;
+  }
+  if (!displayed.Init()) {
+    notifier.Show("Cannot initialize the subpopulation list.", kStartupCaption);
+    return -1;
+  }
+  return 0;
+}
+
+bool AppContext::SaveSettings() const { return settings.Save(PathOf(kSettingsFileName), notifier); }
 
 }  // namespace orbica

@@ -6,10 +6,19 @@
 
 #include "model/model.h"
 #include "model/notifier.h"
+#include "survey/question_list.h"
+#include "survey/settings.h"
+#include "survey/subpopulation_store.h"
 
 namespace orbica {
 
 inline constexpr const char* kStartupCaption = "Direzu - error";
+
+// File names inside the census folder.
+inline constexpr const char* kModelFileName = "data.mle";
+inline constexpr const char* kQuestionsFileName = "Otazky.txt";
+inline constexpr const char* kSettingsFileName = "Status.dat";
+inline constexpr const char* kSubpopulationFolderName = "Populace";
 
 class AppContext {
  public:
@@ -18,9 +27,16 @@ class AppContext {
   AppContext(const AppContext&) = delete;
   AppContext& operator=(const AppContext&) = delete;
 
-  // The start-up load sequence. Each failure shows its box after the loader's own
-  // and ends the sequence. Returns 0 on success, -1 on failure.
+  // The start-up load sequence: the model (with the observed counts), the
+  // settings, the question texts, the subpopulation list and the four display
+  // slots. Each failure shows its box after the loader's own and ends the
+  // sequence. Returns 0 on success, -1 on failure.
   int StartUp();
+  // Only the first step: the model with the observed counts ("Cannot load the
+  // model." after the loader's own box on failure). Returns 0 or -1.
+  int LoadModel();
+  // Writes the settings back to "Status.dat" (the user is told when that fails).
+  bool SaveSettings() const;
 
   // Path of a census file inside the folder.
   std::string PathOf(const std::string& name) const;
@@ -28,6 +44,10 @@ class AppContext {
   Notifier& notifier;
   const std::string folder;
   CModel model;
+  CSettings settings;
+  CQuestionList questions;
+  CSubpopulationList subpopulations;
+  CDisplayedSubpopulations displayed;
 };
 
 }  // namespace orbica

@@ -26,7 +26,9 @@ struct HistogramData {
   double Error(int row, int answer) const { return errors[static_cast<std::size_t>(row * answerCount + answer)]; }
 };
 
-// Fills `data` for question index q from the shown display slots, in slot order.
+// Fills `data` for question index q from the shown display slots, in slot order:
+// for each one its answer shares with their deviations and its probability. A
+// question index outside 0..23 leaves no rows and answer count 0.
 void RecomputeHistogram(HistogramData& data, int q, const CModel& model, const CDisplayedSubpopulations& slots);
 
 }  // namespace orbica

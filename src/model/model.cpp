@@ -15,7 +15,7 @@ std::uint64_t CModel::RequiredFileSize(std::uint64_t components) {
   return kModelHeaderBytes + components * 8u + components * kFlatAnswerCount * 8u;
 }
 
-int CModel::Load(const std::string& fileName, Notifier& notifier) {
+int CModel::Load(const std::string& fileName, Notifier& notifier, bool withCounts) {
   if (ownsArrays_) return -1;
   std::vector<unsigned char> bytes;
   if (!ReadWholeFile(fileName, bytes)) {
@@ -53,7 +53,10 @@ int CModel::Load(const std::string& fileName, Notifier& notifier) {
 
   // The counts are read while the table still holds the stored values.
   const std::filesystem::path countsPath = std::filesystem::path(fileName).parent_path() / "zData.gcd";
-  counts_.Load(countsPath.string(), respondents_, notifier);
+  if (withCounts)
+    counts_.Load(countsPath.string(), respondents_, notifier);
+  else
+    counts_.Insert(nullptr, 0, respondents_);
 
   // Re-layout: each question gets a header slot (0.0) before its answers.
   for (int q = 1; q < kAnswerTableLength; ++q) answerTable_[static_cast<std::size_t>(q)] += 1;

@@ -23,8 +23,10 @@ class CModel {
   CModel& operator=(const CModel&) = delete;
 
   // Loads the model file and, from the same folder, "zData.gcd". Returns 0, or -1
-  // after showing its own message. Only a fresh model may be loaded.
-  int Load(const std::string& fileName, Notifier& notifier);
+  // after showing its own message. Only a fresh model may be loaded. Without
+  // `withCounts` the records file is not read: the index of counts then holds
+  // only the whole-population count N.
+  int Load(const std::string& fileName, Notifier& notifier, bool withCounts = true);
 
   bool Loaded() const { return ownsArrays_; }
   int Components() const { return components_; }

@@ -18,6 +18,13 @@ inline constexpr const char* kWholePopulationName = "Whole population";
 inline constexpr int kWholePopulationIdentity = 1;
 inline constexpr int kMaxConstrainedQuestions = 15;
 inline constexpr std::int64_t kMinSubpopulationSize = 1612;
+inline constexpr std::size_t kMaxNameBytes = 255;
+
+// Messages of the editing rules and of saving.
+inline constexpr const char* kTooManyConditionsText = "Too many conditions or too small subpopulation!";
+inline constexpr const char* kTooSmallText = "Defined subpopulation is too small!";
+inline constexpr const char* kEditCaption = "Orbica";
+inline constexpr const char* kNotSavedCaption = "Subpopulation not saved";
 
 class CBasePopulace {
  public:
@@ -34,9 +41,12 @@ class CBasePopulace {
   const std::string& Name() const { return name_; }
   // Keeps at most 255 bytes (cut at a character boundary).
   void SetName(const std::string& name);
+  // Number of questions with a nonzero mask.
+  int ConstrainedQuestions() const;
 
   std::string Code() const;
-  // Short texts of the allowed answers, each followed by a blank ("" for the whole population).
+  // Short texts of the allowed answers (answers the question really has), each
+  // followed by a blank ("" for the whole population).
   std::string AnswerDescription(const CQuestionList& questions) const;
   std::int64_t Size(const CModel& model) const { return model.Size(masks_); }
 
@@ -57,24 +67,31 @@ class CPopulace : public CBasePopulace {
   explicit CPopulace(int identity) : CBasePopulace(identity) {}
   // Copies masks and name (and the note when `source` is a CPopulace); no file name.
   CPopulace(const CBasePopulace& source, bool newIdentity);
-  // Reads a ".pop" file; an unreadable file leaves the whole population with an empty note.
+  // Reads a ".pop" file; an unreadable file leaves the whole population with an
+  // empty note. A name or note that is not valid UTF-8 is read as windows-1250.
   static CPopulace FromFile(const std::string& path, int identity);
 
   const std::optional<std::string>& FileName() const { return fileName_; }
   const std::string& Note() const { return note_; }
   void SetNote(std::string note) { note_ = std::move(note); }
 
-  // Path of this subpopulation's file inside `folder`: "<folder>/<code without blanks>.pop".
+  // Path of this subpopulation's file inside `folder`: "<folder>/<stem>.pop" with
+  // the stem from PopFileStem.
   std::string PathIn(const std::string& folder) const;
-  // Writes the file (to a temporary name, then renamed) and only then deletes an
-  // old file under another name. On failure tells the user and keeps every file
-  // as it was; returns false.
+  // Writes the file (to a temporary name, then renamed; the folder is made when
+  // missing) and only then deletes an old file under another name. On failure
+  // tells the user, keeps every file and the file name as they were and returns false.
   bool Write(const std::string& folder, Notifier& notifier);
 
  private:
   std::optional<std::string> fileName_;
   std::string note_;
 };
+
+// Stem of the ".pop" file of a condition set: the code's digits and letters
+// without blanks ("3ac12b"), "Celá" for the whole population. Nothing else of a
+// subpopulation reaches a path.
+std::string PopFileStem(const ConditionSet& masks);
 
 // A ranked condition of an analysis run.
 class CInfPopulace : public CBasePopulace {
@@ -90,7 +107,8 @@ enum class EditResult { Accepted, TooManyConditions, TooSmall };
 
 // Applies the editor's rules to allowing (`allow`) or forbidding answer a of
 // question q: at most 15 constrained questions and at least 1612 respondents.
-// A refused step leaves the masks as they were and shows its message.
+// A refused step leaves the masks as they were and shows its message. Allowing
+// an answer already allowed, or forbidding one not allowed, changes nothing.
 EditResult EditAnswer(CBasePopulace& population, int q, int a, bool allow, const CModel& model, Notifier& notifier);
 
 }  // namespace orbica

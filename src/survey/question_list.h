@@ -14,8 +14,10 @@ namespace orbica {
 
 class CQuestionList {
  public:
-  // Reads the description file and checks it against the model's answer counts.
-  // Returns 1 on success, -1 on failure (after its own message).
+  // Reads the description file (UTF-8, or windows-1250 when it is not valid UTF-8)
+  // and checks it against the model's answer counts. Returns 1 on success, -1 on
+  // failure (after its own message). A malformed file loads with default texts
+  // for what could not be read, after a message.
   int Load(const std::string& fileName, const CModel& model, Notifier& notifier);
 
   bool Loaded() const { return loaded_; }
@@ -38,12 +40,20 @@ class CQuestionList {
 
   // Re-orders the questions: kind 0 by number; 1, 2, 3 by the largest, average
   // and total difference between the answer distributions of the shown condition
-  // sets (`shown`: the shown display slots, in slot order). Nothing happens when
-  // `kind` is the current kind.
+  // sets (`shown`: the shown display slots, in slot order), descending, values
+  // closer than 0.001 counting as equal. Nothing happens when `kind` is the
+  // current kind (or not 0..3).
   void Order(int kind, const CModel& model, const std::vector<ConditionSet>& shown);
+  // The value v(q) of every question that ordering `kind` (1, 2 or 3) sorts by:
+  // -q with fewer than two shown sets, otherwise the largest value over the pairs
+  // of shown sets of: 1 the largest absolute difference of an answer's shares,
+  // 2 the mean absolute difference over the question's answers, 3 the sum of the
+  // absolute differences.
+  std::vector<double> DifferenceValues(int kind, const CModel& model, const std::vector<ConditionSet>& shown) const;
   int OrderingKind() const { return orderingKind_; }
   const std::vector<int>& QuestionOrder() const { return order_; }
-  // The question `offset` places after question q in the current order, cyclically.
+  // The question `offset` places after question q in the current order, cyclically
+  // (a question not in the order counts as standing one past its end).
   int Step(int q, int offset) const;
 
  private:

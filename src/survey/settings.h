@@ -28,6 +28,12 @@ inline constexpr int PlacementKeyOfHistogram(int n) { return 10 + n; }
 inline constexpr int kDockNone = 0, kDockFloating = 1, kDockTop = 50, kDockBottom = 51, kDockLeft = 52,
                      kDockRight = 53;
 
+// More records than this in the file load as none; narrower or lower records are not used.
+inline constexpr int kMaxLoadedPlacements = 5;
+inline constexpr int kMinPlacementExtent = 10;
+
+inline constexpr const char* kSettingsNotSavedCaption = "Settings not saved";
+
 struct PlacementRecord {
   std::int32_t x = 0, y = 0, width = 0, height = 0, dock = kDockNone, key = 0;
   bool operator==(const PlacementRecord&) const = default;
@@ -43,15 +49,21 @@ class CSettings {
   std::vector<PlacementRecord> placements;
 
   // Reads the file; a missing or short file leaves the current values for what it
-  // does not hold; more than five records, or a negative count, loads none.
+  // does not hold; more than five records, or a negative count, loads none. The
+  // hide getting-started flag is read from its place after all the records the
+  // file holds (with a negative count it keeps its value).
   void Load(const std::string& path);
+  // The file's bytes: 16 colours, the two gradient colours, the direct drawing
+  // flag, the record count and records, the hide getting-started flag.
+  std::vector<unsigned char> Bytes() const;
   // Writes the file safely (temporary file, then renamed). On failure tells the
   // user, keeps the old file and returns false.
   bool Save(const std::string& path, Notifier& notifier) const;
   // The record with `key`, x and y raised to 0; none when missing or narrower or
   // lower than 10.
   std::optional<PlacementRecord> Placement(int key) const;
-  // Overwrites the record with the same key or appends it.
+  // Overwrites the record with the same key or appends it (the count is not
+  // limited here; a file with more than five records loads none).
   void RecordPlacement(const PlacementRecord& record);
 };
 

@@ -15,21 +15,30 @@ namespace orbica {
 inline constexpr int kDisplaySlots = 4;
 inline constexpr int kResultSlot = 3;
 
+inline constexpr const char* kNotSavedQuestion = "Subpopulation hasn't been saved. Save?";
+inline constexpr const char* kNotSavedQuestionCaption = "Subpopulation changed";
+inline constexpr const char* kNotDeletedCaption = "Subpopulation not deleted";
+
 class CSubpopulationList {
  public:
   // `folder` is the "Populace" folder.
   explicit CSubpopulationList(std::string folder = "Populace") : folder_(std::move(folder)) {}
 
-  // The whole population (identity 1), then every "*.pop" file of the folder.
+  // The whole population (identity 1), then every "*.pop" file of the folder in
+  // file name order, with identities 2, 3, ... A missing folder gives the whole
+  // population only; false when the folder exists but cannot be listed.
   bool Build();
   CPopulace* Find(int identity);
   const CPopulace* Find(int identity) const;
-  // Deletes the entry's file and the entry (identity 0 does nothing).
-  void Remove(int identity, Notifier& notifier);
+  // Deletes the entry's file and the entry. Identity 0, the whole population and
+  // unknown identities do nothing. When the file cannot be deleted the user is
+  // told and the entry stays. True when the entry was removed.
+  bool Remove(int identity, Notifier& notifier);
   // Updates the entry with `identity` (not 0 or 1) from `population` and writes it;
   // otherwise appends a copy with a new identity, gives `population` that identity
-  // and writes it. Returns the stored entry.
-  CPopulace* Store(CBasePopulace& population, int identity, Notifier& notifier);
+  // and writes it. Returns the stored entry, which keeps the data for the run even
+  // when its file could not be written (the user is told; `written` says which).
+  CPopulace* Store(CBasePopulace& population, int identity, Notifier& notifier, bool* written = nullptr);
 
   struct SelectorItem {
     std::string name;
@@ -54,12 +63,18 @@ class CDisplayedSubpopulations {
   // The analysis results that slot 3 selects from (by position); may be null.
   void SetResults(const std::vector<std::unique_ptr<CInfPopulace>>* results) { results_ = results; }
 
+  // Slots 0..2 get copies of the whole population, slot 3 stays empty, slot 0 is
+  // shown. False when the list has no whole population.
   bool Init();
   // Slots 0..2: key is an identity of the list (below 1: nothing). Slot 3: a position
   // in the results. Asks "Subpopulation hasn't been saved. Save?" when the slot is
-  // modified; returns false when the user cancels.
+  // modified; returns false when the user cancels (or the save asked for fails),
+  // leaving the slot as it was.
   bool Select(int slot, int key);
-  void Show(int slot, bool on);
+  // On: fills an empty slot first (slots 0..2 with the whole population, slot 3
+  // with the first result) and shows it; a slot that stays empty is not shown.
+  // Off: hides it, keeping its copy. Returns whether the slot is shown.
+  bool Show(int slot, bool on);
   int ShownCount() const;
 
   CPopulace* Subpopulation(int slot) { return slots_[static_cast<std::size_t>(slot)].population.get(); }
@@ -69,8 +84,14 @@ class CDisplayedSubpopulations {
   void SetModified(int slot, bool modified) { slots_[static_cast<std::size_t>(slot)].modified = modified; }
   // Condition sets of the shown slots, in slot order.
   std::vector<ConditionSet> ShownConditionSets() const;
+  // Puts `population` into the slot as its new copy (not modified) without asking,
+  // for callers that hold a subpopulation of their own (the command line tools).
+  void Put(int slot, std::unique_ptr<CPopulace> population);
 
  private:
+  // The entry that Select(slot, key) copies, or null.
+  const CBasePopulace* EntryFor(int slot, int key) const;
+
   struct Slot {
     std::unique_ptr<CPopulace> population;
     bool shown = false;

@@ -48,7 +48,7 @@ class CliContract : public ::testing::Test {
     test::WriteBytes(dir_.File("data.mle"), m.Bytes());
     test::WriteBytes(dir_.File("zData.gcd"),
                      test::RecordsBytes({{1000, {-1, -1, -1}}, {320, {FlatCodeStart(6) + 1, -1, -1}}, {5, {500, -1, -1}}}));
-    ASSERT_EQ(context_.StartUp(), 0);
+    ASSERT_EQ(context_.LoadModel(), 0);
   }
   test::TempDir dir_;
   RecordingNotifier notifier_;

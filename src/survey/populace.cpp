@@ -1,0 +1,160 @@
+#include "survey/populace.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cctype>
+#include <filesystem>
+#include <system_error>
+
+#include "model/binary_io.h"
+#include "survey/pop_format.h"
+#include "survey/question_list.h"
+#include "survey/subpopulation_code.h"
+#include "survey/text_encoding.h"
+
+namespace orbica {
+
+namespace {
+
+std::atomic<int> highestIdentity{0};
+
+void RaiseHighestIdentity(int identity) {
+  int current = highestIdentity.load();
+  while (identity > current && !highestIdentity.compare_exchange_weak(current, identity)) {
+  }
+}
+
+int NextIdentity() { return highestIdentity.fetch_add(1) + 1; }
+
+}  // namespace
+
+CBasePopulace::CBasePopulace(int identity) : identity_(identity), name_(kWholePopulationName) {
+  RaiseHighestIdentity(identity);
+}
+
+CBasePopulace::CBasePopulace(const CBasePopulace& source, bool newIdentity)
+    : identity_(newIdentity ? NextIdentity() : source.identity_), masks_(source.masks_), name_(source.name_) {}
+
+void CBasePopulace::SetIdentity(int identity) {
+  identity_ = identity;
+  RaiseHighestIdentity(identity);
+}
+
+void CBasePopulace::SetName(const std::string& name) { name_ = std::string(Utf8Prefix(name, kMaxNameBytes)); }
+
+int CBasePopulace::ConstrainedQuestions() const {
+  int count = 0;
+  for (const std::uint32_t mask : masks_)
+    if (mask != 0) ++count;
+  return count;
+}
+
+std::string CBasePopulace::Code() const { return SubpopulationCode(masks_); }
+
+std::string CBasePopulace::AnswerDescription(const CQuestionList& questions) const {
+  std::string description;
+  for (int q = 0; q < kQuestionCount && q < questions.QuestionCount(); ++q) {
+    const std::uint32_t mask = masks_[static_cast<std::size_t>(q)];
+    if (mask == 0) continue;
+    const int answers = std::min(questions.AnswerCount(q), 32);
+    for (int a = 0; a < answers; ++a)
+      if (mask & (std::uint32_t{1} << a)) {
+        description += questions.AnswerShortText(q, a);
+        description += ' ';
+      }
+  }
+  return description;
+}
+
+int CBasePopulace::HighestIdentity() { return highestIdentity.load(); }
+
+CPopulace::CPopulace(const CBasePopulace& source, bool newIdentity) : CBasePopulace(source, newIdentity) {
+  if (const auto* listed = dynamic_cast<const CPopulace*>(&source)) note_ = listed->note_;
+}
+
+CPopulace CPopulace::FromFile(const std::string& path, int identity) {
+  CPopulace population(identity);
+  population.fileName_ = path;
+  std::vector<unsigned char> bytes;
+  if (!ReadWholeFile(path, bytes)) return population;
+  const PopContents contents = DecodePop(bytes);
+  population.Masks() = contents.masks;
+  population.SetName(ToUtf8(contents.name));
+  population.note_ = ToUtf8(contents.note);
+  return population;
+}
+
+std::string PopFileStem(const ConditionSet& masks) {
+  bool whole = true;
+  for (const std::uint32_t mask : masks)
+    if (mask != 0) whole = false;
+  if (whole) return kWholePopulationCode;
+  std::string stem;
+  for (const char c : CompactCode(masks))
+    if (std::isalnum(static_cast<unsigned char>(c))) stem += c;
+  return stem;
+}
+
+std::string CPopulace::PathIn(const std::string& folder) const {
+  return (std::filesystem::path(folder) / (PopFileStem(Masks()) + ".pop")).string();
+}
+
+bool CPopulace::Write(const std::string& folder, Notifier& notifier) {
+  const std::string path = PathIn(folder);
+  PopContents contents;
+  contents.masks = Masks();
+  contents.name = Name();
+  contents.note = note_;
+  const std::vector<unsigned char> bytes = EncodePop(contents);
+
+  std::error_code ec;
+  std::filesystem::create_directories(folder, ec);
+  std::string error;
+  if (!WriteFileAtomically(path, bytes.data(), bytes.size(), &error)) {
+    notifier.Show("The subpopulation \"" + Name() + "\" could not be saved to \"" + path + "\" (" + error +
+                      "). It stays in the list until the program ends" +
+                      (fileName_ ? "; its previous file \"" + *fileName_ + "\" is unchanged." : "."),
+                  kNotSavedCaption, MessageIcon::Warning);
+    return false;
+  }
+  if (fileName_ && *fileName_ != path) {
+    std::filesystem::remove(*fileName_, ec);
+    if (ec)
+      notifier.Show("The subpopulation was saved to \"" + path + "\", but its previous file \"" + *fileName_ +
+                        "\" could not be deleted (" + ec.message() + ").",
+                    kNotSavedCaption, MessageIcon::Warning);
+  }
+  fileName_ = path;
+  return true;
+}
+
+EditResult EditAnswer(CBasePopulace& population, int q, int a, bool allow, const CModel& model,
+                      Notifier& notifier) {
+  if (q < 0 || q >= kQuestionCount || a < 0 || a >= 32) return EditResult::Accepted;
+  std::uint32_t& mask = population.Masks()[static_cast<std::size_t>(q)];
+  const std::uint32_t bit = std::uint32_t{1} << a;
+  if (allow) {
+    if (mask & bit) return EditResult::Accepted;
+    if (population.ConstrainedQuestions() >= kMaxConstrainedQuestions) {
+      notifier.Show(kTooManyConditionsText, kEditCaption);
+      return EditResult::TooManyConditions;
+    }
+    mask |= bit;
+    if (population.Size(model) < kMinSubpopulationSize) {
+      mask &= ~bit;
+      notifier.Show(kTooSmallText, kEditCaption);
+      return EditResult::TooSmall;
+    }
+    return EditResult::Accepted;
+  }
+  if (!(mask & bit)) return EditResult::Accepted;
+  mask &= ~bit;
+  if (population.Size(model) < kMinSubpopulationSize) {
+    mask |= bit;
+    notifier.Show(kTooSmallText, kEditCaption);
+    return EditResult::TooSmall;
+  }
+  return EditResult::Accepted;
+}
+
+}  // namespace orbica

@@ -1,0 +1,190 @@
+#include "survey/subpopulation_store.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <system_error>
+
+namespace orbica {
+
+namespace {
+
+bool HasPopExtension(const std::filesystem::path& path) {
+  std::string extension = path.extension().string();
+  for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return extension == ".pop";
+}
+
+}  // namespace
+
+bool CSubpopulationList::Build() {
+  entries_.clear();
+  entries_.push_back(std::make_unique<CPopulace>(kWholePopulationIdentity));
+
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  const fs::path folder(folder_);
+  if (!fs::exists(folder, ec)) return !ec;  // no folder: the whole population only
+  if (!fs::is_directory(folder, ec)) return false;
+  std::vector<std::string> names;
+  fs::directory_iterator it(folder, ec), end;
+  if (ec) return false;
+  for (; it != end; it.increment(ec)) {
+    if (ec) return false;
+    std::error_code typeError;
+    if (!it->is_regular_file(typeError) || !HasPopExtension(it->path())) continue;
+    names.push_back(it->path().filename().string());
+  }
+  if (ec) return false;
+  std::sort(names.begin(), names.end());
+  int identity = kWholePopulationIdentity + 1;
+  for (const std::string& name : names)
+    entries_.push_back(std::make_unique<CPopulace>(CPopulace::FromFile((folder / name).string(), identity++)));
+  return true;
+}
+
+CPopulace* CSubpopulationList::Find(int identity) {
+  for (const auto& entry : entries_)
+    if (entry->Identity() == identity) return entry.get();
+  return nullptr;
+}
+
+const CPopulace* CSubpopulationList::Find(int identity) const {
+  for (const auto& entry : entries_)
+    if (entry->Identity() == identity) return entry.get();
+  return nullptr;
+}
+
+bool CSubpopulationList::Remove(int identity, Notifier& notifier) {
+  if (identity == 0 || identity == kWholePopulationIdentity) return false;
+  const auto it = std::find_if(entries_.begin(), entries_.end(),
+                               [&](const auto& entry) { return entry->Identity() == identity; });
+  if (it == entries_.end()) return false;
+  if (const auto& file = (*it)->FileName()) {
+    std::error_code ec;
+    std::filesystem::remove(*file, ec);
+    if (ec) {
+      notifier.Show("The subpopulation \"" + (*it)->Name() + "\" could not be deleted: its file \"" + *file +
+                        "\" cannot be removed (" + ec.message() + "). It stays in the list.",
+                    kNotDeletedCaption, MessageIcon::Warning);
+      return false;
+    }
+  }
+  entries_.erase(it);
+  return true;
+}
+
+CPopulace* CSubpopulationList::Store(CBasePopulace& population, int identity, Notifier& notifier, bool* written) {
+  CPopulace* entry = nullptr;
+  if (identity != 0 && identity != kWholePopulationIdentity) entry = Find(identity);
+  if (entry) {
+    if (entry != &population) {
+      entry->SetName(population.Name());
+      entry->Masks() = population.Masks();
+      if (const auto* listed = dynamic_cast<const CPopulace*>(&population)) entry->SetNote(listed->Note());
+    }
+  } else {
+    entries_.push_back(std::make_unique<CPopulace>(population, true));
+    entry = entries_.back().get();
+    population.SetIdentity(entry->Identity());
+  }
+  const bool ok = entry->Write(folder_, notifier);
+  if (written) *written = ok;
+  return entry;
+}
+
+std::vector<CSubpopulationList::SelectorItem> CSubpopulationList::FillSelector(const CBasePopulace* current) const {
+  std::vector<SelectorItem> items;
+  items.reserve(entries_.size());
+  for (const auto& entry : entries_) {
+    SelectorItem item{entry->Name(), entry->Identity(), false};
+    if (current && current->Identity() == entry->Identity()) {
+      item.name = current->Name();
+      item.selected = true;
+    }
+    items.push_back(std::move(item));
+  }
+  return items;
+}
+
+bool CDisplayedSubpopulations::Init() {
+  for (Slot& slot : slots_) slot = Slot();
+  const CPopulace* whole = list_.Find(kWholePopulationIdentity);
+  if (!whole) return false;
+  for (int i = 0; i < kResultSlot; ++i)
+    slots_[static_cast<std::size_t>(i)].population = std::make_unique<CPopulace>(*whole, false);
+  slots_[0].shown = true;
+  return true;
+}
+
+const CBasePopulace* CDisplayedSubpopulations::EntryFor(int slot, int key) const {
+  if (slot < 0 || slot >= kDisplaySlots) return nullptr;
+  if (slot == kResultSlot) {
+    if (!results_ || key < 0 || static_cast<std::size_t>(key) >= results_->size()) return nullptr;
+    return (*results_)[static_cast<std::size_t>(key)].get();
+  }
+  if (key < 1) return nullptr;
+  return list_.Find(key);
+}
+
+bool CDisplayedSubpopulations::Select(int slot, int key) {
+  if (!EntryFor(slot, key)) return true;
+  Slot& s = slots_[static_cast<std::size_t>(slot)];
+  if (s.modified && s.population) {
+    switch (notifier_.Ask(kNotSavedQuestion, kNotSavedQuestionCaption)) {
+      case Reply::Cancel:
+        return false;
+      case Reply::Yes: {
+        bool written = false;
+        list_.Store(*s.population, s.population->Identity(), notifier_, &written);
+        if (!written) return false;  // the user has been told; the slot keeps its copy
+        break;
+      }
+      case Reply::No:
+        break;
+    }
+  }
+  // Storing may have changed the list; look the entry up again.
+  const CBasePopulace* entry = EntryFor(slot, key);
+  if (!entry) return true;
+  s.population = std::make_unique<CPopulace>(*entry, false);
+  s.modified = false;
+  return true;
+}
+
+bool CDisplayedSubpopulations::Show(int slot, bool on) {
+  if (slot < 0 || slot >= kDisplaySlots) return false;
+  Slot& s = slots_[static_cast<std::size_t>(slot)];
+  if (!on) {
+    s.shown = false;
+    return false;
+  }
+  if (!s.population) {
+    const CBasePopulace* entry = slot == kResultSlot ? EntryFor(slot, 0) : list_.Find(kWholePopulationIdentity);
+    if (entry) s.population = std::make_unique<CPopulace>(*entry, false);
+  }
+  s.shown = s.population != nullptr;
+  return s.shown;
+}
+
+int CDisplayedSubpopulations::ShownCount() const {
+  int count = 0;
+  for (const Slot& slot : slots_)
+    if (slot.shown) ++count;
+  return count;
+}
+
+std::vector<ConditionSet> CDisplayedSubpopulations::ShownConditionSets() const {
+  std::vector<ConditionSet> sets;
+  for (const Slot& slot : slots_)
+    if (slot.shown && slot.population) sets.push_back(slot.population->Masks());
+  return sets;
+}
+
+void CDisplayedSubpopulations::Put(int slot, std::unique_ptr<CPopulace> population) {
+  Slot& s = slots_[static_cast<std::size_t>(slot)];
+  s.population = std::move(population);
+  s.modified = false;
+}
+
+}  // namespace orbica

@@ -1,0 +1,28 @@
+// Text encodings of the files the program reads: everything is kept as UTF-8
+// inside; files written by older tools may use the Central European 8-bit code
+// page (windows-1250) instead.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace orbica {
+
+// True when `text` is well-formed UTF-8 (no overlong forms, no surrogates, nothing above U+10FFFF).
+bool IsValidUtf8(std::string_view text);
+
+// Converts windows-1250 bytes to UTF-8; the five bytes that code page leaves
+// unassigned become U+FFFD.
+std::string Windows1250ToUtf8(std::string_view text);
+
+// `text` itself when it is valid UTF-8, otherwise its windows-1250 reading.
+std::string ToUtf8(std::string_view text);
+
+// Number of characters (code points) of UTF-8 text.
+std::size_t Utf8Length(std::string_view text);
+
+// The longest prefix of at most `maxBytes` bytes that does not cut a character.
+std::string_view Utf8Prefix(std::string_view text, std::size_t maxBytes);
+
+}  // namespace orbica
