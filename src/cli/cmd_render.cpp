@@ -1,0 +1,219 @@
+// render: draws a histogram window's graph into a PNG, SVG or PDF file.
+#include <QImage>
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QString>
+#include <QSvgGenerator>
+#include <algorithm>
+#include <cctype>
+#include <iostream>
+#include <memory>
+#include <optional>
+
+#include "app/canvas/qt_canvas.h"
+#include "cli/cli_common.h"
+#include "cli/commands.h"
+#include "cli/gui_session.h"
+#include "engine/app_context.h"
+#include "histogram/graph.h"
+#include "histogram/histogram_data.h"
+
+namespace orbica::cli {
+namespace {
+
+constexpr const char* kRenderUsage =
+    "usage: orbica-cli render --style bar2d|bar3d|cylinder|pie --question Q [--behind] [--absolute] "
+    "[--no-errors] [--size WxH] --out FILE CODE...";
+constexpr int kMaxImageExtent = 8192;
+
+enum class OutputKind { kPng, kSvg, kPdf };
+
+struct RenderOptions {
+  int style = -1;
+  int question = -1;
+  bool behind = false;
+  bool absolute = false;
+  bool errors = true;
+  int width = 1024;
+  int height = 700;
+  std::string out;
+  OutputKind kind = OutputKind::kPng;
+  std::vector<ConditionSet> sets;
+};
+
+std::optional<int> ParseStyle(const std::string& text) {
+  if (text == "bar2d") return kStyleBar2D;
+  if (text == "bar3d") return kStyleBar3D;
+  if (text == "cylinder") return kStyleCylinder;
+  if (text == "pie") return kStylePie;
+  return std::nullopt;
+}
+
+bool ParseSize(const std::string& text, int& width, int& height) {
+  const std::size_t x = text.find_first_of("xX");
+  if (x == std::string::npos) return false;
+  const auto w = ParseInteger(text.substr(0, x), 1, kMaxImageExtent);
+  const auto h = ParseInteger(text.substr(x + 1), 1, kMaxImageExtent);
+  if (!w || !h) return false;
+  width = static_cast<int>(*w);
+  height = static_cast<int>(*h);
+  return true;
+}
+
+std::optional<OutputKind> KindOf(const std::string& path) {
+  const std::size_t dot = path.find_last_of('.');
+  if (dot == std::string::npos) return std::nullopt;
+  std::string extension = path.substr(dot + 1);
+  std::transform(extension.begin(), extension.end(), extension.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  if (extension == "png") return OutputKind::kPng;
+  if (extension == "svg") return OutputKind::kSvg;
+  if (extension == "pdf") return OutputKind::kPdf;
+  return std::nullopt;
+}
+
+// Reads the options; on a mistake prints it and returns the usage exit code.
+std::optional<int> ParseRenderOptions(const Args& args, RenderOptions& options) {
+  bool haveQuestion = false;
+  std::vector<std::string> codes;
+  for (std::size_t i = 1; i < args.size(); ++i) {
+    const std::string& word = args[i];
+    const bool hasValue = i + 1 < args.size();
+    if (word == "--style") {
+      if (!hasValue) return UsageError("--style needs a value (bar2d, bar3d, cylinder or pie)");
+      const auto style = ParseStyle(args[++i]);
+      if (!style) return UsageError("bad style \"" + args[i] + "\" (bar2d, bar3d, cylinder or pie)");
+      options.style = *style;
+    } else if (word == "--question") {
+      if (!hasValue) return UsageError("--question needs a question number");
+      const auto question = ParseQuestionNumber(args[++i]);
+      if (!question) return UsageError("bad question number \"" + args[i] + "\" (questions are 1..24)");
+      options.question = *question;
+      haveQuestion = true;
+    } else if (word == "--size") {
+      if (!hasValue) return UsageError("--size needs WxH");
+      if (!ParseSize(args[++i], options.width, options.height))
+        return UsageError("bad size \"" + args[i] + "\" (WxH, each 1.." + std::to_string(kMaxImageExtent) + ")");
+    } else if (word == "--out") {
+      if (!hasValue) return UsageError("--out needs a file name");
+      options.out = args[++i];
+      const auto kind = KindOf(options.out);
+      if (!kind) return UsageError("the output file \"" + options.out + "\" must end in .png, .svg or .pdf");
+      options.kind = *kind;
+    } else if (word == "--behind") {
+      options.behind = true;
+    } else if (word == "--absolute") {
+      options.absolute = true;
+    } else if (word == "--no-errors") {
+      options.errors = false;
+    } else if (word.size() > 2 && word.compare(0, 2, "--") == 0) {
+      return UsageError("unknown option \"" + word + "\"");
+    } else {
+      codes.push_back(word);
+    }
+  }
+  if (options.style < 0) return UsageError("--style is missing\n" + std::string(kRenderUsage));
+  if (!haveQuestion) return UsageError("--question is missing\n" + std::string(kRenderUsage));
+  if (options.out.empty()) return UsageError("--out is missing\n" + std::string(kRenderUsage));
+  if (codes.empty()) return UsageError("no subpopulation CODE given (one to four)");
+  if (codes.size() > kDisplaySlots) return UsageError("at most four subpopulation codes can be shown");
+  for (const std::string& code : codes) {
+    const auto set = ParseCodeOrComplain(code);
+    if (!set) return kExitUsage;
+    options.sets.push_back(*set);
+  }
+  return std::nullopt;
+}
+
+// Draws on `device` with a fresh painter; false when painting cannot start.
+bool DrawOn(QPaintDevice& device, BaseGraph& graph, int width, int height) {
+  QPainter painter;
+  if (!painter.begin(&device)) return false;
+  QtCanvas canvas(painter);
+  DrawHistogramWindow(canvas, graph, width, height, 0);
+  return painter.end();
+}
+
+int CmdRender(const Args& args) {
+  RenderOptions options;
+  if (const auto failure = ParseRenderOptions(args, options)) return *failure;
+
+  StreamNotifier notifier(std::cerr);
+  AppContext context(notifier);
+  if (context.StartUp() != 0) return kExitLoadFailure;
+
+  // The listed subpopulations stand in display slots 0, 1, ... and are shown.
+  for (int slot = 0; slot < kDisplaySlots; ++slot) {
+    if (slot < static_cast<int>(options.sets.size())) {
+      auto population = std::make_unique<CPopulace>(0);
+      population->Masks() = options.sets[static_cast<std::size_t>(slot)];
+      context.displayed.Put(slot, std::move(population));
+      context.displayed.Show(slot, true);
+    } else {
+      context.displayed.Show(slot, false);
+    }
+  }
+  HistogramData data;
+  RecomputeHistogram(data, options.question, context.model, context.displayed);
+
+  std::unique_ptr<BaseGraph> graph = MakeGraph(options.style);
+  graph->data = &data;
+  graph->questions = &context.questions;
+  graph->settings = &context.settings;
+  graph->respondents = context.model.Respondents();
+  graph->questionIndex = options.question;
+  graph->showTitle = true;
+  graph->showErrors = options.errors;
+  graph->absolute = options.absolute;
+  graph->interactive = false;
+  graph->selectedAnswer = 1;
+  graph->SetArrangement(options.behind ? kArrangementBehind : kArrangementBeside);
+
+  GuiSession gui;
+  const QString path = QString::fromStdString(options.out);
+  bool written = false;
+  switch (options.kind) {
+    case OutputKind::kPng: {
+      QImage image(options.width, options.height, QImage::Format_RGB32);
+      image.fill(Qt::white);
+      written = DrawOn(image, *graph, options.width, options.height) && image.save(path, "PNG");
+      break;
+    }
+    case OutputKind::kSvg: {
+      QSvgGenerator generator;
+      generator.setFileName(path);
+      generator.setSize(QSize(options.width, options.height));
+      generator.setViewBox(QRect(0, 0, options.width, options.height));
+      generator.setResolution(96);
+      generator.setTitle(QStringLiteral("Frequencies for question %1").arg(options.question + 1));
+      written = DrawOn(generator, *graph, options.width, options.height);
+      break;
+    }
+    case OutputKind::kPdf: {
+      QPdfWriter writer(path);
+      writer.setResolution(96);
+      writer.setPageLayout(QPageLayout(
+          QPageSize(QSizeF(options.width / 96.0, options.height / 96.0), QPageSize::Inch, QString(),
+                    QPageSize::ExactMatch),
+          QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+      written = DrawOn(writer, *graph, options.width, options.height);
+      break;
+    }
+  }
+  if (!written) {
+    std::cerr << "orbica-cli: cannot write \"" << options.out << "\"\n";
+    return kExitLoadFailure;
+  }
+  return kExitOk;
+}
+
+const CommandRegistrar kRender({"render", CmdRender,
+                                "render --style S --question Q [--behind] [--absolute] [--no-errors] [--size WxH] "
+                                "--out FILE CODE...   draw a histogram (PNG, SVG or PDF)",
+                                60});
+
+}  // namespace
+}  // namespace orbica::cli

@@ -1,0 +1,102 @@
+// Helpers of the graph tests: a loaded question list with predictable texts, data
+// blocks, and graphs that record the bars the layout asks for.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "histogram/graph.h"
+#include "histogram/recording_canvas.h"
+#include "model/model.h"
+#include "model/notifier.h"
+#include "support/census_files.h"
+#include "survey/question_list.h"
+#include "survey/settings.h"
+
+namespace orbica::test {
+
+// Question q (0-based) reads "Question <q+1>"; answer a of it has the long text
+// "Long <q+1>.<a+1>" and the short text "S<q+1>.<a+1>".
+inline std::string QuestionFileText() {
+  std::string text = std::to_string(kQuestionCount) + "\n";
+  for (int q = 0; q < kQuestionCount; ++q) text += std::to_string(AnswerCount(q)) + (q + 1 < kQuestionCount ? " " : "\n");
+  text += "==========\n";
+  for (int q = 0; q < kQuestionCount; ++q) {
+    text += "Question " + std::to_string(q + 1) + "\n";
+    for (int a = 0; a < AnswerCount(q); ++a) {
+      const std::string id = std::to_string(q + 1) + "." + std::to_string(a + 1);
+      text += "   - Long " + id + "\n     /S" + id + "/\n";
+    }
+  }
+  return text;
+}
+
+struct LoadedTexts {
+  LoadedTexts() {
+    WriteBytes(dir.File("data.mle"), TestModel::Uniform(1, 1000).Bytes());
+    WriteBytes(dir.File("zData.gcd"), {});
+    WriteText(dir.File("Otazky.txt"), QuestionFileText());
+    if (model.Load(dir.File("data.mle"), notifier) != 0) ADD_FAILURE() << "model not loaded";
+    if (questions.Load(dir.File("Otazky.txt"), model, notifier) != 1) ADD_FAILURE() << "question texts not loaded";
+  }
+  TempDir dir;
+  RecordingNotifier notifier;
+  CModel model;
+  CQuestionList questions;
+};
+
+// A data block of n rows (slots 0..n-1) with the given shares and errors per row.
+inline HistogramData MakeData(const std::vector<std::vector<double>>& shares,
+                              const std::vector<std::vector<double>>& errors = {}) {
+  HistogramData data;
+  data.shownCount = static_cast<int>(shares.size());
+  data.answerCount = shares.empty() ? 0 : static_cast<int>(shares[0].size());
+  for (std::size_t r = 0; r < shares.size(); ++r) {
+    data.slot[r] = static_cast<int>(r);
+    data.size[r] = 1.0;
+    for (std::size_t a = 0; a < shares[r].size(); ++a) {
+      const std::size_t i = r * static_cast<std::size_t>(data.answerCount) + a;
+      data.shares[i] = shares[r][a];
+      data.errors[i] = r < errors.size() ? errors[r][a] : 0.0;
+    }
+  }
+  return data;
+}
+
+struct BarCall {
+  int x, base, h, w, depth;
+  Color color;
+  bool errorBox;
+};
+
+// A bar style that records each bar instead of drawing it.
+template <class Style>
+class BarSpy : public Style {
+ public:
+  void DrawBar(Canvas&, int x, int base, int h, int w, int depth, Color color, bool errorBox) override {
+    bars.push_back(BarCall{x, base, h, w, depth, color, errorBox});
+  }
+  std::vector<BarCall> bars;
+  std::vector<BarCall> ValueBars() const {
+    std::vector<BarCall> result;
+    for (const BarCall& bar : bars)
+      if (!bar.errorBox) result.push_back(bar);
+    return result;
+  }
+  std::vector<BarCall> ErrorBoxes() const {
+    std::vector<BarCall> result;
+    for (const BarCall& bar : bars)
+      if (bar.errorBox) result.push_back(bar);
+    return result;
+  }
+};
+
+inline std::vector<std::string> Texts(const std::vector<CanvasCall>& calls) {
+  std::vector<std::string> texts;
+  for (const CanvasCall& call : calls) texts.push_back(call.text);
+  return texts;
+}
+
+}  // namespace orbica::test

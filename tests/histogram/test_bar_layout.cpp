@@ -1,0 +1,319 @@
+// Layout of the bar-like styles on the recording canvas (fonts: device-default
+// 8 x 16, variable-pitch 6 x 13 per character).
+#include <gtest/gtest.h>
+
+#include "graph_test_support.h"
+
+namespace orbica {
+namespace {
+
+using test::BarCall;
+using test::BarSpy;
+using test::MakeData;
+
+constexpr Color kRow0 = 0x8080FF, kRow1 = 0x80FF80, kRow2 = 0x80FFFF;
+constexpr Color kText = 0x151515;  // contrast text colour of the default gradient
+
+template <class Style>
+void Prepare(Style& graph, const HistogramData& data, const CQuestionList& questions, int question) {
+  graph.data = &data;
+  graph.questions = &questions;
+  graph.questionIndex = question;
+}
+
+std::vector<CanvasCall> Labels(const RecordingCanvas& dc) {
+  std::vector<CanvasCall> labels;
+  for (const CanvasCall& call : dc.CallsOf(CanvasOp::kTextInRect))
+    if (call.flags == (kTextLeft | kTextSingleLine)) labels.push_back(call);
+  return labels;
+}
+
+std::vector<CanvasCall> ScaleLabels(const RecordingCanvas& dc) {
+  std::vector<CanvasCall> labels;
+  for (const CanvasCall& call : dc.CallsOf(CanvasOp::kTextInRect))
+    if (call.flags == (kTextRight | kTextNoClip)) labels.push_back(call);
+  return labels;
+}
+
+void ExpectBar(const BarCall& bar, int x, int base, int h, int w, int depth, Color color) {
+  EXPECT_EQ(bar.x, x);
+  EXPECT_EQ(bar.base, base);
+  EXPECT_EQ(bar.h, h);
+  EXPECT_EQ(bar.w, w);
+  EXPECT_EQ(bar.depth, depth);
+  EXPECT_EQ(bar.color, color);
+}
+
+class BarLayout : public ::testing::Test {
+ protected:
+  test::LoadedTexts texts;
+  RecordingCanvas dc;
+};
+
+// Rectangle 307 x 302, three answers: xLeft 21, xRight 292, groupWidth 90; the
+// plot runs from yTop 40 down to yBottom 252.
+TEST_F(BarLayout, TwoRowsBesideWithGroupWidth90) {
+  const HistogramData data =
+      MakeData({{0.5, 0.25, 0.25}, {0.125, 0.25, 0.625}}, {{0.02, 0.0, 0.0}, {0.0, 0.0, 0.0}});
+  BarSpy<BarGraph3D> graph;
+  Prepare(graph, data, texts.questions, 6);
+  graph.Draw(dc, 0, 0, 307, 302);
+
+  // barWidth 30: bars 27 wide, depth 12, plot 200 high, rows 30 apart.
+  const std::vector<BarCall> bars = graph.ValueBars();
+  ASSERT_EQ(bars.size(), 6u);
+  ExpectBar(bars[0], 34, 253, 100, 27, 12, kRow0);  // a share of 0.5: half the plot
+  ExpectBar(bars[1], 124, 253, 50, 27, 12, kRow0);
+  ExpectBar(bars[2], 214, 253, 50, 27, 12, kRow0);
+  ExpectBar(bars[3], 64, 253, 25, 27, 12, kRow1);
+  ExpectBar(bars[5], 244, 253, 125, 27, 12, kRow1);
+
+  // An error of 0.02 on the 200-high plot: a box 4 high centred on the bar's top,
+  // a third darker than the bar.
+  const std::vector<BarCall> boxes = graph.ErrorBoxes();
+  ASSERT_EQ(boxes.size(), 6u);
+  ExpectBar(boxes[0], 34, 155, 4, 27, 12, 0x5656AA);
+  EXPECT_EQ(boxes[0].base - boxes[0].h, 253 - 100 - 2);
+  EXPECT_EQ(boxes[1].h, 0);
+
+  // Value texts, one line per row below the axis.
+  const std::vector<CanvasCall> values = dc.CallsOf(CanvasOp::kTextAt);
+  ASSERT_EQ(values.size(), 6u);
+  EXPECT_EQ(values[0].text, "50,0 %");
+  EXPECT_EQ(values[0].args, (std::vector<int>{34, 256}));
+  EXPECT_EQ(values[3].text, "12,5 %");
+  EXPECT_EQ(values[3].args, (std::vector<int>{64, 269}));
+  EXPECT_EQ(values[3].font, CanvasFont::kVariablePitch);
+  EXPECT_EQ(values[3].textColor, kText);
+
+  // Columns 90 wide are wider than ten letters: short answer texts.
+  const std::vector<CanvasCall> labels = Labels(dc);
+  ASSERT_EQ(labels.size(), 3u);
+  EXPECT_EQ(test::Texts(labels), (std::vector<std::string>{"S7.1", "S7.2", "S7.3"}));
+  EXPECT_EQ(labels[1].args, (std::vector<int>{124, 286, 202, 302}));
+  EXPECT_EQ(labels[1].font, CanvasFont::kDeviceDefault);
+
+  // Title centred near the top.
+  const CanvasCall title = dc.CallsOf(CanvasOp::kTextInRect).front();
+  EXPECT_EQ(title.text, "Question 7");
+  EXPECT_EQ(title.flags, kTextCenter);
+  EXPECT_EQ(title.args, (std::vector<int>{5, 10, 302, 26}));
+}
+
+TEST_F(BarLayout, FlatBarsHaveNoDepthAndAlwaysStandBeside) {
+  const HistogramData data = MakeData({{0.5, 0.25, 0.25}, {0.125, 0.25, 0.625}});
+  BarSpy<BarGraph> graph;
+  graph.SetArrangement(kArrangementBehind);
+  EXPECT_EQ(graph.arrangement, kArrangementBeside);
+  EXPECT_FALSE(graph.SupportsArrangement());
+  EXPECT_TRUE(graph.SupportsErrors());
+  Prepare(graph, data, texts.questions, 6);
+  graph.Draw(dc, 0, 0, 307, 302);
+  const std::vector<BarCall> bars = graph.ValueBars();
+  ASSERT_EQ(bars.size(), 6u);
+  ExpectBar(bars[0], 34, 253, 106, 27, 0, kRow0);  // plot 212 high without depth
+  ExpectBar(bars[3], 64, 253, 26, 27, 0, kRow1);
+
+  BarGraph3D box;
+  box.SetArrangement(kArrangementBehind);
+  EXPECT_EQ(box.arrangement, kArrangementBehind);
+  EXPECT_TRUE(box.SupportsArrangement());
+  EXPECT_FALSE(PieGraph().SupportsErrors());
+}
+
+// Rectangle 474 x 400, three answers: groupWidth 140, barWidth 40, depth 17.
+TEST_F(BarLayout, ThreeRowsBehindStandDiagonallyBackToFront) {
+  const HistogramData data = MakeData({{0.5, 0.25, 0.25}, {0.5, 0.25, 0.25}, {0.5, 0.25, 0.25}});
+  BarSpy<CylinderGraph> graph;
+  graph.SetArrangement(kArrangementBehind);
+  Prepare(graph, data, texts.questions, 6);
+  graph.showErrors = false;
+  graph.Draw(dc, 0, 0, 474, 400);
+
+  // half = (140 - 51 - 40) / 2 = 24; the plot is 337 - 51 - 50 = 236 high.
+  const std::vector<BarCall>& bars = graph.bars;
+  ASSERT_EQ(bars.size(), 9u);
+  ExpectBar(bars[0], 29 + 24 + 34, 338 - 34, 118, 40, 17, kRow2);  // row 2 first
+  ExpectBar(bars[3], 29 + 24 + 17, 338 - 17, 118, 40, 17, kRow1);
+  ExpectBar(bars[6], 29 + 24, 338, 118, 40, 17, kRow0);
+  ExpectBar(bars[7], 29 + 24 + 140, 338, 59, 40, 17, kRow0);
+
+  // The axes are drawn with the depth of all rows (3 x 17 + 1) in the dotted axis colour.
+  const std::vector<CanvasCall> lines = dc.CallsOf(CanvasOp::kLine);
+  ASSERT_FALSE(lines.empty());
+  EXPECT_EQ(lines[0].args, (std::vector<int>{29, 337, 451 - 52, 337}));
+  EXPECT_EQ(lines[0].pen, (Pen{PenStyle::kDot, 1, 0x7F7F7F}));
+  EXPECT_EQ(lines[1].args, (std::vector<int>{451 - 52, 337, 451, 337 - 52}));
+
+  // Labels start half a column in.
+  EXPECT_EQ(Labels(dc)[0].args, (std::vector<int>{53, 384, 53 + 140 - 20, 400}));
+}
+
+// The largest value is 1234.6 persons: half of it, 617.3, is rounded up to 700
+// and the axis runs to 1400.
+TEST_F(BarLayout, AbsoluteScaleRoundsHalfTheLargestValue) {
+  HistogramData data = MakeData({{0.12346, 0.05, 0.01}});
+  BarSpy<BarGraph3D> graph;
+  Prepare(graph, data, texts.questions, 6);
+  graph.absolute = true;
+  graph.respondents = 10000;
+  graph.Draw(dc, 0, 0, 307, 400);
+
+  std::vector<std::string> expected;
+  for (int i = 0; i <= 10; ++i) expected.push_back(std::to_string(140 * i));
+  EXPECT_EQ(test::Texts(ScaleLabels(dc)), expected);
+  // barWidth 45, depth 19: the plot is 363 - 19 - 50 = 294 high.
+  const std::vector<BarCall> bars = graph.ValueBars();
+  ASSERT_EQ(bars.size(), 3u);
+  EXPECT_EQ(bars[0].h, 259);  // 1234.6 / 1400 x 294 = 259.3
+  EXPECT_EQ(dc.CallsOf(CanvasOp::kTextAt)[0].text, "1 234");
+  // Error boxes keep the share scale in both modes.
+  data.errors[0] = 0.1;
+  graph.bars.clear();
+  graph.Draw(dc, 0, 0, 307, 400);
+  EXPECT_EQ(graph.ErrorBoxes()[0].h, 29);
+
+  // With nobody in the subpopulations every bar is 0 high and every label 0.
+  const HistogramData empty = MakeData({{0.0, 0.0, 0.0}});
+  graph.data = &empty;
+  graph.bars.clear();
+  dc.Clear();
+  graph.Draw(dc, 0, 0, 307, 400);
+  for (const BarCall& bar : graph.ValueBars()) EXPECT_EQ(bar.h, 0);
+  EXPECT_EQ(test::Texts(ScaleLabels(dc)), std::vector<std::string>(11, "0"));
+}
+
+TEST_F(BarLayout, RelativeScaleLabelsThinOutOnLowPlots) {
+  const HistogramData data = MakeData({{0.5, 0.25, 0.25}});
+  BarSpy<BarGraph> graph;
+  Prepare(graph, data, texts.questions, 6);
+  graph.Draw(dc, 0, 0, 307, 400);  // plot 350 - 50 = 300 high: all eleven
+  EXPECT_EQ(test::Texts(ScaleLabels(dc)),
+            (std::vector<std::string>{"0", "10", "20", "30", "40", "50", "60", "70", "80", "90", "100"}));
+  dc.Clear();
+  graph.Draw(dc, 0, 0, 307, 200);  // plot 163 - 30 = 133 high: every other one
+  EXPECT_EQ(test::Texts(ScaleLabels(dc)), (std::vector<std::string>{"0", "20", "40", "60", "80", "100"}));
+}
+
+TEST_F(BarLayout, NarrowColumnsAreLabelledWithLetters) {
+  const HistogramData data = MakeData({{0.5, 0.25, 0.25}});
+  BarSpy<BarGraph3D> graph;
+  Prepare(graph, data, texts.questions, 6);
+  graph.Draw(dc, 0, 0, 280, 302);  // groupWidth 82
+  EXPECT_EQ(test::Texts(Labels(dc)), (std::vector<std::string>{"S7.1", "S7.2", "S7.3"}));
+  dc.Clear();
+  graph.Draw(dc, 0, 0, 274, 302);  // groupWidth 80, ten widths of "A"
+  EXPECT_EQ(test::Texts(Labels(dc)), (std::vector<std::string>{"a", "b", "c"}));
+}
+
+TEST_F(BarLayout, ThinBarsOrLowPlotsHideTheValueTexts) {
+  BarSpy<BarGraph3D> graph;
+  // Four rows beside in columns of 64: barWidth 12.
+  const HistogramData four = MakeData({{0.5, 0.5, 0.5}, {0.5, 0.5, 0.5}, {0.5, 0.5, 0.5}, {0.5, 0.5, 0.5}});
+  Prepare(graph, four, texts.questions, 6);
+  graph.Draw(dc, 0, 0, 220, 400);  // m 11, xLeft 17, xRight 209: groupWidth 64
+  EXPECT_TRUE(dc.CallsOf(CanvasOp::kTextAt).empty());
+  EXPECT_EQ(graph.bars.front().base, 400 - 29);  // the axis 30 above the bottom
+  dc.Clear();
+  graph.bars.clear();
+  graph.Draw(dc, 0, 0, 225, 400);  // groupWidth 65: barWidth 13
+  EXPECT_EQ(dc.CallsOf(CanvasOp::kTextAt).size(), 12u);
+
+  // A plot lower than 80 (yTop 22, yBottom 120 - 24 - 13 = 83).
+  const HistogramData one = MakeData({{0.5, 0.25, 0.25}});
+  Prepare(graph, one, texts.questions, 6);
+  dc.Clear();
+  graph.bars.clear();
+  graph.Draw(dc, 0, 0, 600, 120);
+  EXPECT_TRUE(dc.CallsOf(CanvasOp::kTextAt).empty());
+  EXPECT_EQ(graph.bars.front().base, 91);
+}
+
+TEST_F(BarLayout, HitRegionsAreTheLabelColumnsOfTheLastInteractiveDrawing) {
+  HistogramData data = MakeData({{0.5, 0.25, 0.25}});
+  BarGraph3D graph;
+  Prepare(graph, data, texts.questions, 6);
+  graph.interactive = true;
+  graph.selectedAnswer = 2;
+  graph.Draw(dc, 0, 0, 307, 302);
+
+  const std::vector<HitRegion>& regions = graph.regions.Regions();
+  ASSERT_EQ(regions.size(), 3u);
+  // barWidth 45: half = 40 / 2 = 20.
+  EXPECT_EQ(regions[0], (HitRegion{21 + 20, 40, 21 + 20 + 78, 302, kHitAnswerColumn, 1}));
+  EXPECT_EQ(graph.regions.HitTest(41, 40)->answer, 1);   // corners belong to it
+  EXPECT_EQ(graph.regions.HitTest(119, 302)->answer, 1);
+  EXPECT_EQ(graph.regions.HitTest(131, 200)->answer, 2);
+  EXPECT_FALSE(graph.regions.HitTest(125, 200));          // between two columns
+  EXPECT_FALSE(graph.regions.HitTest(41, 39));            // above the plot
+
+  // The selected answer's label is inverted.
+  const std::vector<CanvasCall> labels = Labels(dc);
+  EXPECT_EQ(labels[1].backgroundMode, BackgroundMode::kOpaque);
+  EXPECT_EQ(labels[1].backgroundColor, kText);
+  EXPECT_EQ(labels[1].textColor, 0xFFFFFF - kText);
+  EXPECT_EQ(labels[0].backgroundMode, BackgroundMode::kTransparent);
+  EXPECT_EQ(labels[0].textColor, kText);
+
+  // A drawing of another question replaces the regions.
+  const HistogramData five = MakeData({{0.2, 0.2, 0.2, 0.2, 0.2}});
+  graph.data = &five;
+  graph.Draw(dc, 0, 0, 600, 302);
+  ASSERT_EQ(graph.regions.Regions().size(), 5u);
+  EXPECT_EQ(graph.regions.Regions()[4].answer, 5);
+
+  // A printout neither records regions nor highlights.
+  const std::vector<HitRegion> before = graph.regions.Regions();
+  graph.interactive = false;
+  graph.data = &data;
+  dc.Clear();
+  graph.Draw(dc, 0, 0, 307, 302);
+  EXPECT_EQ(graph.regions.Regions(), before);
+  for (const CanvasCall& label : Labels(dc)) EXPECT_EQ(label.backgroundMode, BackgroundMode::kTransparent);
+}
+
+TEST_F(BarLayout, WithoutRowsOnlyTheFrameAndLabelsAppear) {
+  HistogramData data = MakeData({{0.5, 0.25, 0.25}});
+  data.shownCount = 0;
+  BarSpy<BarGraph3D> graph;
+  Prepare(graph, data, texts.questions, 6);
+  graph.interactive = true;
+  graph.Draw(dc, 0, 0, 307, 302);
+  EXPECT_TRUE(graph.bars.empty());
+  EXPECT_TRUE(dc.CallsOf(CanvasOp::kTextAt).empty());
+  EXPECT_EQ(Labels(dc).size(), 3u);
+  EXPECT_EQ(ScaleLabels(dc).size(), 6u);  // barWidth 90, depth 38: a plot of 278 - 40 - 38 = 200
+  EXPECT_EQ(graph.regions.Regions().size(), 3u);
+  EXPECT_EQ(dc.CallsOf(CanvasOp::kTextInRect).front().text, "Question 7");
+}
+
+// Too small to hold a plot of 20: the bars are narrowed until they have no width
+// left; nothing fails whatever the rectangle.
+TEST_F(BarLayout, TinyOrInvertedRectanglesEndTheNarrowing) {
+  const HistogramData data = MakeData({{0.5, 0.3, 0.2}, {0.5, 0.3, 0.2}, {0.5, 0.3, 0.2}, {0.5, 0.3, 0.2}});
+  for (const int arrangement : {kArrangementBeside, kArrangementBehind}) {
+    BarSpy<BarGraph3D> spy;
+    Prepare(spy, data, texts.questions, 6);
+    spy.SetArrangement(arrangement);
+    spy.Draw(dc, 0, 0, 2000, 45);
+    ASSERT_FALSE(spy.bars.empty());
+    EXPECT_EQ(spy.bars.front().w, 0);
+    EXPECT_EQ(spy.bars.front().depth, 0);
+  }
+  for (int style = kStyleBar2D; style <= kStylePie; ++style)
+    for (const int arrangement : {kArrangementBeside, kArrangementBehind})
+      for (const CanvasRect r : {CanvasRect{0, 0, 0, 0}, CanvasRect{0, 0, 12, 9}, CanvasRect{300, 300, 0, 0},
+                                 CanvasRect{0, 0, 3000, 40}, CanvasRect{0, 0, 40, 3000}}) {
+        auto graph = MakeGraph(style);
+        Prepare(*graph, data, texts.questions, 6);
+        graph->SetArrangement(arrangement);
+        graph->absolute = style % 2 == 0;
+        graph->interactive = true;
+        dc.Clear();
+        graph->Draw(dc, r.left, r.top, r.right, r.bottom);
+        EXPECT_FALSE(dc.Calls().empty());
+      }
+}
+
+}  // namespace
+}  // namespace orbica
