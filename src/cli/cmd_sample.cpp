@@ -51,6 +51,18 @@ int CmdSample(const Args& args) {
   return kExitOk;
 }
 
+int CmdPaper(const Args& args) {
+  if (args.size() != 2) return UsageError("usage: orbica-cli paper FILE");
+  GuiSession gui;
+  std::string error;
+  if (!WritePaperPdf(args[1], error)) {
+    std::cerr << "orbica-cli: " << error << '\n';
+    return kExitLoadFailure;
+  }
+  return kExitOk;
+}
+
+const CommandRegistrar kPaper({"paper", CmdPaper, "paper FILE                write the methodology note (PDF)", 95});
 const CommandRegistrar kSample({"sample", CmdSample,
                                 "sample DIR [--seed S] [--components C] [--respondents N]   write a sample census", 90});
 
