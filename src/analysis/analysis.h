@@ -130,6 +130,8 @@ class CAnalysis {
   bool HasResults() const { return resultsExist_; }
   int ResultCount() const { return resultCount_; }
   const CInfPopulace& Result(int i) const { return *results_[static_cast<std::size_t>(i)]; }
+  // The result table: ResultCount() results, then empty entries.
+  const std::vector<std::unique_ptr<CInfPopulace>>& Results() const { return results_; }
 
   // The condition set of a ranked condition (slots 0 and -1 are empty positions).
   const ConditionSet& BuildConditionSet(int s1, int s2, int s3);

@@ -8,7 +8,10 @@ AppContext::AppContext(Notifier& n, std::string dir)
     : notifier(n),
       folder(std::move(dir)),
       subpopulations((std::filesystem::path(folder) / kSubpopulationFolderName).string()),
-      displayed(subpopulations, n) {}
+      displayed(subpopulations, n),
+      analysis(model, questions, n, (std::filesystem::path(folder) / kCountsFileName).string()) {
+  displayed.SetResults(&analysis.Results());
+}
 
 std::string AppContext::PathOf(const std::string& name) const {
   return (std::filesystem::path(folder) / name).string();

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "analysis/analysis.h"
 #include "model/model.h"
 #include "model/notifier.h"
 #include "survey/question_list.h"
@@ -16,6 +17,7 @@ inline constexpr const char* kStartupCaption = "Direzu - error";
 
 // File names inside the census folder.
 inline constexpr const char* kModelFileName = "data.mle";
+inline constexpr const char* kCountsFileName = "zData.gcd";
 inline constexpr const char* kQuestionsFileName = "Otazky.txt";
 inline constexpr const char* kSettingsFileName = "Status.dat";
 inline constexpr const char* kSubpopulationFolderName = "Populace";
@@ -48,6 +50,8 @@ class AppContext {
   CQuestionList questions;
   CSubpopulationList subpopulations;
   CDisplayedSubpopulations displayed;
+  // The analysis and its last results (which display slot 3 selects from).
+  CAnalysis analysis;
 };
 
 }  // namespace orbica
