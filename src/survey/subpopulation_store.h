@@ -62,6 +62,7 @@ class CDisplayedSubpopulations {
 
   // The analysis results that slot 3 selects from (by position); may be null.
   void SetResults(const std::vector<std::unique_ptr<CInfPopulace>>* results) { results_ = results; }
+  const std::vector<std::unique_ptr<CInfPopulace>>* Results() const { return results_; }
 
   // Slots 0..2 get copies of the whole population, slot 3 stays empty, slot 0 is
   // shown. False when the list has no whole population.
