@@ -46,6 +46,7 @@ class CApp : public QObject, public CommandTarget {
   void ExitInstance();
 
   AppContext& Context() { return *context_; }
+  const AppContext& Context() const { return *context_; }
   orbica::Notifier& Notifier() { return notifier_; }
   CMainFrame* MainFrame() const { return mainFrame_.get(); }
   COdpovedi* AnswerList() const;

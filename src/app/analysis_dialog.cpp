@@ -1,0 +1,235 @@
+#include "app/analysis_dialog.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <algorithm>
+#include <cmath>
+
+#include "analysis/analysis.h"
+#include "app/dialog_template.h"
+#include "app/qt_notifier.h"
+#include "survey/question_list.h"
+
+namespace orbica {
+
+namespace {
+
+constexpr int kTemplate = 144;
+constexpr int kRunId = 1;
+constexpr int kCriterionId = 1055;
+constexpr int kFirstId = 1056;
+constexpr int kSecondId = 1057;
+constexpr int kLengthId = 1064;
+constexpr int kThresholdId = 1000;
+constexpr int kSliderId = 1065;
+constexpr int kSliderLabelId = 1066;
+// Height of the open choice lists.
+constexpr int kDropDownHeight = 300;
+
+constexpr const char* kChooseText = "Choose parameters for the analysis";
+constexpr const char* kChooseCaption = "Analysis";
+constexpr const char* kNumberText = "Enter a number.";
+constexpr const char* kNumberCaption = "Orbica";
+
+bool ListsQuestions(int criterion) { return criterion == 2 || criterion == 3; }
+bool ListsAnswers(int criterion) { return criterion == 4 || criterion == 5; }
+
+// Message boxes of the program are owned by `owner` while this lives.
+class BoxesOwnedBy {
+ public:
+  BoxesOwnedBy(Notifier& notifier, QWidget* owner) : boxes_(dynamic_cast<QtNotifier*>(&notifier)) {
+    if (boxes_) boxes_->SetOwner(owner);
+  }
+  ~BoxesOwnedBy() {
+    if (boxes_) boxes_->SetOwner(nullptr);
+  }
+  BoxesOwnedBy(const BoxesOwnedBy&) = delete;
+  BoxesOwnedBy& operator=(const BoxesOwnedBy&) = delete;
+
+ private:
+  QtNotifier* boxes_;
+};
+
+// Labels whose text is wider than their place break into lines; they grow to
+// show every line, keeping their vertical centre.
+void FitLabels(QWidget* dialog) {
+  for (QLabel* label : dialog->findChildren<QLabel*>()) {
+    if (!label->wordWrap() || label->fontMetrics().horizontalAdvance(label->text()) <= label->width()) continue;
+    const QRect place = label->geometry();
+    const int height = std::max(place.height(), label->heightForWidth(place.width()));
+    label->setGeometry(place.x(), place.center().y() - height / 2, place.width(), height);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  }
+}
+
+}  // namespace
+
+CAnalDlg::CAnalDlg(const CQuestionList& questions, Notifier& notifier, QWidget* parent)
+    : QDialog(parent), questions_(questions), notifier_(notifier) {
+  setObjectName(QStringLiteral("analysisDialog"));
+  const DialogBuilder builder(kTemplate, this);
+  criteria_ = builder.Get<QComboBox>(kCriterionId);
+  first_ = builder.Get<QComboBox>(kFirstId);
+  second_ = builder.Get<QComboBox>(kSecondId);
+  length_ = builder.Get<QComboBox>(kLengthId);
+  threshold_ = builder.Get<QLineEdit>(kThresholdId);
+  threshold_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  slider_ = builder.Get<QSlider>(kSliderId);
+  slider_->setRange(0, 100);
+  slider_->setTickPosition(QSlider::NoTicks);
+  sliderLabel_ = builder.Get<QLabel>(kSliderLabelId);
+  run_ = builder.Get<QPushButton>(kRunId);
+  first_->installEventFilter(this);
+  second_->installEventFilter(this);
+  FitLabels(this);
+}
+
+void CAnalDlg::showEvent(QShowEvent* event) {
+  if (!initialised_) InitDialog();
+  QDialog::showEvent(event);
+}
+
+void CAnalDlg::InitDialog() {
+  initialised_ = true;
+  for (QComboBox* list : {first_, second_}) {
+    const int row = std::max(1, list->view()->sizeHintForRow(0) > 0 ? list->view()->sizeHintForRow(0)
+                                                                     : list->fontMetrics().height());
+    list->setMaxVisibleItems(std::max(1, kDropDownHeight / row));
+    list->setEnabled(false);
+  }
+  ShowSignificance(significance);
+  FillChoices(criterionIndex);
+
+  length_->addItems({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")});
+  const auto select = [](QComboBox* list, int index) {
+    const QSignalBlocker blocker(list);
+    list->setCurrentIndex(index >= 0 && index < list->count() ? index : -1);
+  };
+  select(first_, firstChoice);
+  select(second_, secondChoice);
+  select(length_, lengthIndex);
+  threshold_->setText(QString::number(threshold, 'g', 15));
+  slider_->setValue(significance);
+  connect(slider_, &QSlider::valueChanged, this, &CAnalDlg::ShowSignificance);
+
+  for (int c = 0; c < kCriterionCount; ++c) criteria_->addItem(QString::fromUtf8(CriterionName(c)));
+  // The open list shows the whole names.
+  criteria_->view()->setMinimumWidth(criteria_->view()->sizeHintForColumn(0) + 2 * criteria_->view()->frameWidth());
+  select(criteria_, criterionIndex);
+  connect(criteria_, &QComboBox::currentIndexChanged, this, &CAnalDlg::FillChoices);
+}
+
+void CAnalDlg::ShowSignificance(int position) { sliderLabel_->setText(QString::asprintf("%d %%", position)); }
+
+void CAnalDlg::FillChoices(int criterion) {
+  const int keptFirst = first_->currentIndex();
+  const int keptSecond = second_->currentIndex();
+  first_->setEnabled(criterion > 1);
+  second_->setEnabled(criterion > 2);
+  const QSignalBlocker blockFirst(first_);
+  const QSignalBlocker blockSecond(second_);
+  first_->clear();
+  second_->clear();
+  if (criterion > 1) {
+    // With answers listed, the item of answer a of question q is its slot and the
+    // item of the question line is the question's header slot.
+    QStringList items;
+    for (int q = 0; q < questions_.QuestionCount(); ++q) {
+      items << QString::fromStdString(questions_.QuestionText(q));
+      if (ListsAnswers(criterion))
+        for (int a = 0; a < questions_.AnswerCount(q); ++a)
+          items << QStringLiteral("  - ") + QString::fromStdString(questions_.AnswerLongText(q, a));
+    }
+    first_->addItems(items);
+    second_->addItems(items);
+  }
+  // A list that receives items selects its first one; nothing is chosen yet.
+  first_->setCurrentIndex(-1);
+  second_->setCurrentIndex(-1);
+  if (ListsAnswers(listedCriterion_) && ListsAnswers(criterion)) {
+    first_->setCurrentIndex(keptFirst);
+    second_->setCurrentIndex(keptSecond);
+  } else if (ListsQuestions(listedCriterion_) && ListsQuestions(criterion)) {
+    first_->setCurrentIndex(keptFirst);
+  }
+  listedCriterion_ = criterion;
+}
+
+bool CAnalDlg::IsQuestionLine(int item) const {
+  const int q = questions_.QuestionOfSlot(item);
+  return q >= 0 && item == questions_.FirstAnswerSlot(q) - 1;
+}
+
+void CAnalDlg::ChooseFirstAnswer(QComboBox* list) {
+  if (!ListsAnswers(criteria_->currentIndex())) return;
+  const int item = list->currentIndex();
+  if (item >= 0 && IsQuestionLine(item) && item + 1 < list->count()) list->setCurrentIndex(item + 1);
+}
+
+bool CAnalDlg::eventFilter(QObject* watched, QEvent* event) {
+  if ((watched == first_ || watched == second_) && event->type() == QEvent::FocusOut &&
+      static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+    ChooseFirstAnswer(static_cast<QComboBox*>(watched));
+  return QDialog::eventFilter(watched, event);
+}
+
+void CAnalDlg::accept() {
+  criterionText = criteria_->currentText();
+  const int criterion = criteria_->currentIndex();
+  // "Run" pressed with Enter while a question line is chosen: the list has not lost
+  // the focus, but an answer is needed all the same.
+  ChooseFirstAnswer(first_);
+  ChooseFirstAnswer(second_);
+  const bool missing = ((criterion == 2 || ListsAnswers(criterion)) && first_->currentIndex() < 0) ||
+                       (criterion == 3 && (first_->currentIndex() < 0 || second_->currentIndex() < 0));
+  if (missing) {
+    const BoxesOwnedBy owned(notifier_, this);
+    notifier_.Show(kChooseText, kChooseCaption);
+    return;
+  }
+  bool number = false;
+  const double value = threshold_->text().trimmed().toDouble(&number);
+  if (!number || !std::isfinite(value)) {
+    {
+      const BoxesOwnedBy owned(notifier_, this);
+      notifier_.Show(kNumberText, kNumberCaption);
+    }
+    threshold_->setFocus();
+    threshold_->selectAll();
+    return;
+  }
+  firstChoice = first_->currentIndex();
+  secondChoice = second_->currentIndex();
+  criterionIndex = criterion;
+  lengthIndex = length_->currentIndex();
+  threshold = value;
+  significance = slider_->value();
+  QDialog::accept();
+}
+
+bool EditParameters(CAnalysis& analysis, const CQuestionList& questions, Notifier& notifier, QWidget* parent) {
+  CAnalDlg dialog(questions, notifier, parent);
+  dialog.firstChoice = analysis.firstChoice;
+  dialog.secondChoice = analysis.secondChoice;
+  dialog.criterionIndex = analysis.criterion;
+  dialog.lengthIndex = analysis.maxLength - 1;
+  dialog.threshold = analysis.threshold;
+  dialog.significance = static_cast<int>(std::lround(analysis.weight * 100.0));
+  if (dialog.exec() != QDialog::Accepted) return false;
+  analysis.firstChoice = dialog.firstChoice;
+  analysis.secondChoice = dialog.secondChoice;
+  analysis.criterion = dialog.criterionIndex;
+  analysis.maxLength = std::clamp(dialog.lengthIndex + 1, 1, 3);
+  analysis.threshold = dialog.threshold;
+  analysis.weight = dialog.significance / 100.0;
+  analysis.MakeTitle();
+  return true;
+}
+
+}  // namespace orbica

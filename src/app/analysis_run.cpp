@@ -1,0 +1,128 @@
+#include "app/analysis_run.h"
+
+#include <QCoreApplication>
+#include <QMetaObject>
+#include <QThread>
+#include <atomic>
+#include <chrono>
+#include <system_error>
+#include <thread>
+
+#include "analysis/analysis.h"
+#include "app/analysis_dialog.h"
+#include "app/analysis_results.h"
+#include "app/app.h"
+#include "app/main_frame.h"
+#include "app/progress_dialog.h"
+
+// The analysis templates are a resource file of their own: referring to it links
+// it into every program that uses these windows, registered before main() runs.
+static int RegisterAnalysisResources() {
+  Q_INIT_RESOURCE(analysis);
+  return 0;
+}
+[[maybe_unused]] static const int kAnalysisResources = RegisterAnalysisResources();
+
+namespace orbica {
+
+namespace {
+
+// Passes the search's reports to the progress dialog as posted events.
+class ProgressPoster final : public AnalysisObserver {
+ public:
+  explicit ProgressPoster(QObject* dialog) : dialog_(dialog) {}
+  void Progress(std::int64_t position, std::int64_t range) override {
+    QCoreApplication::postEvent(dialog_, new AnalysisEvent(kAnalysisProgressEvent, position, range));
+  }
+  void Done(std::int64_t records) override {
+    QCoreApplication::postEvent(dialog_, new AnalysisEvent(kAnalysisDoneEvent, 0, records));
+  }
+
+ private:
+  QObject* dialog_;
+};
+
+// The worker's messages, shown by the application's notifier on the thread of
+// `context` (the user-interface thread); the worker waits until the box is closed.
+class UiThreadNotifier final : public Notifier {
+ public:
+  UiThreadNotifier(Notifier& target, QObject* context) : target_(target), context_(context) {}
+
+  void Show(const std::string& text, const std::string& caption, MessageIcon icon) override {
+    Call([&] { target_.Show(text, caption, icon); });
+  }
+  Reply Ask(const std::string& text, const std::string& caption) override {
+    Reply reply = Reply::Cancel;
+    Call([&] { reply = target_.Ask(text, caption); });
+    return reply;
+  }
+  // From now on messages are dropped (the run is being abandoned).
+  void Discard() { discard_.store(true); }
+
+ private:
+  template <typename F>
+  void Call(F f) {
+    if (discard_.load()) return;
+    const auto guarded = [&] {
+      if (!discard_.load()) f();
+    };
+    if (QThread::currentThread() == context_->thread())
+      guarded();
+    else
+      QMetaObject::invokeMethod(context_, guarded, Qt::BlockingQueuedConnection);
+  }
+
+  Notifier& target_;
+  QObject* context_;
+  std::atomic<bool> discard_{false};
+};
+
+void InstallAnalysis(CApp& app) {
+  app.runAnalysis = [](CApp& a) { return RunAnalysis(a, a.MainFrame()); };
+  app.showResults = [](CApp& a) { ShowResults(a.Context().analysis, a.Context().questions, a.MainFrame()); };
+  // The context holds the analysis; these only read it.
+  app.hasResults = [](const CApp& a) { return a.Context().analysis.HasResults(); };
+  app.resultCount = [](const CApp& a) { return a.Context().analysis.ResultCount(); };
+}
+
+const WindowInstaller kInstall(&InstallAnalysis);
+
+}  // namespace
+
+bool RunSearch(CAnalysis& analysis, Notifier& notifier, QWidget* parent) {
+  if (!analysis.BeginRun()) return false;
+  Progress dialog([&analysis] { analysis.RequestStop(); }, [&analysis] { return analysis.StopRequested(); }, parent);
+  UiThreadNotifier workerNotifier(notifier, &dialog);
+  ProgressPoster observer(&dialog);
+  std::thread worker;
+  try {
+    worker = std::thread([&] { analysis.Search(observer, workerNotifier); });
+  } catch (const std::system_error&) {
+    notifier.Show("Not enough memory", "");
+    analysis.FinishRun();
+    return false;
+  }
+  // The worker's reports wait in the dialog's queue until its loop runs, so a
+  // search that ends before the dialog shows still ends it.
+  dialog.exec();
+  if (!dialog.DoneReceived()) {
+    // The loop was ended from outside (the application is quitting): stop the
+    // search and let it finish, dropping the messages it still sends.
+    analysis.RequestStop();
+    workerNotifier.Discard();
+    while (!analysis.SearchFinished()) {
+      QCoreApplication::sendPostedEvents(&dialog, QEvent::MetaCall);
+      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+  }
+  worker.join();
+  return analysis.FinishRun();
+}
+
+bool RunAnalysis(CApp& app, QWidget* parent) {
+  AppContext& context = app.Context();
+  if (!EditParameters(context.analysis, context.questions, app.Notifier(), parent)) return false;
+  return RunSearch(context.analysis, app.Notifier(), parent);
+}
+
+}  // namespace orbica

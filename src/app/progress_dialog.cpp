@@ -1,0 +1,83 @@
+#include "app/progress_dialog.h"
+
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+#include <algorithm>
+
+#include "app/dialog_template.h"
+
+namespace orbica {
+
+namespace {
+constexpr int kTemplate = 145;
+constexpr int kBarId = 1058;
+constexpr int kStopId = 3050;
+}  // namespace
+
+Progress::Progress(std::function<void()> stop, std::function<bool()> stopped, QWidget* parent)
+    : QDialog(parent), stop_(std::move(stop)), stopped_(std::move(stopped)) {
+  setObjectName(QStringLiteral("progressDialog"));
+  // A caption bar without a system menu or close box.
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+  const DialogBuilder builder(kTemplate, this);
+  bar_ = builder.Get<QProgressBar>(kBarId);
+  bar_->setRange(0, 100);
+  bar_->setValue(0);
+  bar_->setTextVisible(false);
+  stopButton_ = builder.Get<QPushButton>(kStopId);
+  // Enter must not end anything: no button of this dialog is a default button.
+  stopButton_->setAutoDefault(false);
+  stopButton_->setDefault(false);
+  connect(stopButton_, &QPushButton::clicked, this, &Progress::Stop);
+}
+
+void Progress::Stop() {
+  if (stop_) stop_();
+}
+
+void Progress::reject() {
+  // Esc and the close box: the run is stopped, the dialog waits for the worker.
+  if (!doneReceived_) {
+    Stop();
+    return;
+  }
+  QDialog::reject();
+}
+
+void Progress::done(int result) {
+  // The run's lock and buffers live until the dialog ends, so nothing but the
+  // worker's last message may end it.
+  if (!ending_) return;
+  QDialog::done(result);
+}
+
+void Progress::Finish() {
+  ending_ = true;
+  QDialog::done(stopped_ && stopped_() ? QDialog::Rejected : QDialog::Accepted);
+}
+
+bool Progress::event(QEvent* event) {
+  if (event->type() == kAnalysisProgressEvent) {
+    const auto* message = static_cast<AnalysisEvent*>(event);
+    const std::int64_t range = message->Range();
+    bar_->setRange(0, 100);
+    const std::int64_t percent = range != 0 ? message->Position() * 100 / range : 0;
+    bar_->setValue(static_cast<int>(std::clamp<std::int64_t>(percent, 0, 100)));
+    return true;
+  }
+  if (event->type() == kAnalysisDoneEvent) {
+    doneReceived_ = true;
+    Finish();
+    return true;
+  }
+  return QDialog::event(event);
+}
+
+void Progress::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  // The worker finished before the dialog was shown: end it once its loop runs.
+  if (doneReceived_) QTimer::singleShot(0, this, &Progress::Finish);
+}
+
+}  // namespace orbica

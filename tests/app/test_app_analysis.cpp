@@ -1,0 +1,383 @@
+// The analysis in the application: the parameters dialog and its rules, runs
+// behind the progress dialog (completed, stopped, empty or missing records), the
+// results dialog and what a completed run changes in the windows.
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSlider>
+#include <QTest>
+#include <QTextEdit>
+#include <QThread>
+#include <algorithm>
+
+#include "app/analysis_dialog.h"
+#include "app/analysis_results.h"
+#include "app/analysis_run.h"
+#include "app/child_frame.h"
+#include "app/dokument.h"
+#include "app/main_frame.h"
+#include "app/progress_dialog.h"
+#include "app_fixture.h"
+#include "cli/sample_census.h"
+#include "survey/question_list.h"
+
+using namespace orbica;
+
+namespace {
+
+// Runs `action` on the modal dialog named `name` once it is the active modal widget.
+void WhenModal(const QString& name, std::function<void(QWidget*)> action) {
+  auto* timer = new QTimer;
+  auto* clock = new QElapsedTimer;
+  clock->start();
+  QObject::connect(timer, &QTimer::timeout, [=] {
+    QWidget* modal = QApplication::activeModalWidget();
+    const bool found = modal && modal->objectName() == name;
+    if (!found && clock->elapsed() < 10000) return;
+    timer->stop(), timer->deleteLater();
+    delete clock;
+    if (found) action(modal);
+  });
+  timer->start(10);
+}
+
+int ThreadCount() {
+  return QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size();
+}
+
+// Records messages and whether all came on the user-interface thread.
+struct ThreadNotifier final : Notifier {
+  void Show(const std::string& text, const std::string& caption, MessageIcon) override {
+    texts.push_back(text + " | " + caption);
+    onUiThread = onUiThread && QThread::currentThread() == qApp->thread();
+  }
+  Reply Ask(const std::string&, const std::string&) override { return Reply::No; }
+  std::vector<std::string> texts;
+  bool onUiThread = true;
+};
+
+// A started application on a sample census of `components` components.
+struct CensusApp {
+  test::TempDir dir;
+  ThreadNotifier notifier;
+  std::unique_ptr<CApp> app;
+  explicit CensusApp(int components) {
+    SampleOptions options;
+    options.components = components;
+    SampleSummary summary;
+    std::string error;
+    if (!WriteSampleCensus(dir.Path(), options, summary, error)) qFatal("census: %s", error.c_str());
+    test::WriteQuietSettings(dir.Path());
+    app = std::make_unique<CApp>(QString::fromStdString(dir.Path()), &notifier);
+    if (!app->InitInstance()) qFatal("start-up failed");
+  }
+  CAnalysis& Analysis() { return app->Context().analysis; }
+};
+
+bool ShowResultsEnabled(CApp& app) {
+  app.MainFrame()->UpdateCommandStates();
+  return app.MainFrame()->Action(cmd::kShowResults)->isEnabled();
+}
+
+// The state of the parameters dialog in one line.
+QString Describe(const CAnalDlg& d) {
+  const auto list = [](QComboBox* l) {
+    return QStringLiteral("%1 of %2 %3").arg(l->currentIndex()).arg(l->count()).arg(l->isEnabled() ? "on" : "off");
+  };
+  return QStringLiteral("criterion %1, first %2, second %3, length %4, threshold %5, slider %6 (%7)")
+      .arg(d.CriterionList()->currentIndex())
+      .arg(list(d.FirstList()), list(d.SecondList()), d.LengthList()->currentText(), d.ThresholdField()->text())
+      .arg(d.Slider()->value())
+      .arg(d.SliderLabel()->text());
+}
+
+// EditParameters on the application's analysis; `act` gets the open dialog.
+bool Edit(CApp& app, std::function<void(CAnalDlg&)> act) {
+  WhenModal(QStringLiteral("analysisDialog"), [act](QWidget* w) { act(*static_cast<CAnalDlg*>(w)); });
+  AppContext& c = app.Context();
+  return EditParameters(c.analysis, c.questions, app.Notifier(), app.MainFrame());
+}
+
+}  // namespace
+
+class AppAnalysisTest : public QObject {
+  Q_OBJECT
+
+ private Q_SLOTS:
+  void firstUseAndReopening() {
+    test::StartedApp started;
+    QVERIFY(started.Start());
+    CApp& app = *started.app;
+    QString shown;
+    QVERIFY(!Edit(app, [&](CAnalDlg& d) { shown = Describe(d), d.reject(); }));
+    QCOMPARE(shown, "criterion 0, first -1 of 0 off, second -1 of 0 off, length 2, threshold 0, slider 0 (0 %)");
+
+    // After a run of criterion 4 on answer 3 of question 5 with significance 0.29.
+    CAnalysis& analysis = app.Context().analysis;
+    const int answer = app.Context().questions.FirstAnswerSlot(4) + 2;
+    analysis.criterion = 4, analysis.firstChoice = answer, analysis.weight = 0.29;
+    analysis.threshold = 0.015, analysis.maxLength = 3;
+    QVERIFY(!Edit(app, [&](CAnalDlg& d) { shown = Describe(d), d.reject(); }));
+    QCOMPARE(shown, QStringLiteral("criterion 4, first %1 of 207 on, second -1 of 207 on, length 3, threshold 0.015, "
+                                   "slider 29 (29 %)").arg(answer));
+    QCOMPARE(analysis.weight, 0.29);  // cancel changes nothing
+  }
+
+  void criterionSwitchesAndFocusLoss() {
+    test::StartedApp started;
+    QVERIFY(started.Start());
+    const CQuestionList& questions = started.app->Context().questions;
+    CAnalDlg dialog(questions, started.notifier, nullptr);
+    dialog.criterionIndex = 4;
+    dialog.show();
+    QComboBox* criteria = dialog.CriterionList();
+    QComboBox* first = dialog.FirstList();
+    QComboBox* second = dialog.SecondList();
+    QCOMPARE(first->itemText(questions.FirstAnswerSlot(2) - 1), QString::fromStdString(questions.QuestionText(2)));
+    QCOMPARE(first->itemText(questions.FirstAnswerSlot(2) + 1),
+             "  - " + QString::fromStdString(questions.AnswerLongText(2, 1)));
+    const auto loseFocus = [](QWidget* w, Qt::FocusReason reason) {
+      QFocusEvent out(QEvent::FocusOut, reason);
+      QApplication::sendEvent(w, &out);
+    };
+
+    // A question line becomes the question's first answer when the focus leaves
+    // (not when it only moves into the open list).
+    const int header = questions.FirstAnswerSlot(6) - 1;
+    first->setCurrentIndex(header);
+    loseFocus(first, Qt::PopupFocusReason);
+    QCOMPARE(first->currentIndex(), header);
+    loseFocus(first, Qt::TabFocusReason);
+    QCOMPARE(first->currentIndex(), header + 1);
+    second->setCurrentIndex(questions.FirstAnswerSlot(9));
+
+    criteria->setCurrentIndex(5);  // 4 -> 5 keeps both answers
+    const QString kept = QStringLiteral("first %1 of 207 on, second %2 of 207 on");
+    QCOMPARE(Describe(dialog).section(", ", 1, 2), kept.arg(header + 1).arg(questions.FirstAnswerSlot(9)));
+    criteria->setCurrentIndex(2);  // answers -> questions: both cleared
+    QCOMPARE(Describe(dialog).section(", ", 1, 2), "first -1 of 24 on, second -1 of 24 off");
+    first->setCurrentIndex(7);
+    loseFocus(first, Qt::TabFocusReason);  // questions stay questions
+    criteria->setCurrentIndex(3);          // 2 -> 3 keeps the first question only
+    QCOMPARE(Describe(dialog).section(", ", 1, 2), "first 7 of 24 on, second -1 of 24 on");
+    second->setCurrentIndex(8);
+    criteria->setCurrentIndex(4);  // 3 -> 4 clears both
+    QCOMPARE(Describe(dialog).section(", ", 1, 2), "first -1 of 207 on, second -1 of 207 on");
+    QCOMPARE(dialog.ListedCriterion(), 4);
+    criteria->setCurrentIndex(1);
+    QCOMPARE(Describe(dialog).section(", ", 1, 2), "first -1 of 0 off, second -1 of 0 off");
+  }
+
+  void runChecksChoicesAndThreshold() {
+    test::StartedApp started;
+    QVERIFY(started.Start());
+    CApp& app = *started.app;
+    CAnalysis& analysis = app.Context().analysis;
+    const CQuestionList& questions = app.Context().questions;
+    // Criterion 3 with one question; a threshold that is not a number; then
+    // criterion 4 with a question line still chosen, accepted with Enter.
+    bool stayedOpen = false;
+    QVERIFY(Edit(app, [&](CAnalDlg& d) {
+      d.CriterionList()->setCurrentIndex(3);
+      d.FirstList()->setCurrentIndex(2);
+      d.RunButton()->click();
+      stayedOpen = d.isVisible();
+      d.SecondList()->setCurrentIndex(2);
+      d.ThresholdField()->setText(QStringLiteral("0.1x"));
+      d.RunButton()->click();
+      stayedOpen = stayedOpen && d.isVisible();
+      d.ThresholdField()->setText(QStringLiteral(" 0.25 "));
+      d.CriterionList()->setCurrentIndex(4);
+      d.FirstList()->setCurrentIndex(questions.FirstAnswerSlot(4) - 1);
+      d.SecondList()->setCurrentIndex(questions.FirstAnswerSlot(6) + 2);
+      d.LengthList()->setCurrentIndex(0);
+      d.Slider()->setValue(40);
+      stayedOpen = stayedOpen && d.SliderLabel()->text() == QStringLiteral("40 %");
+      QTest::keyClick(&d, Qt::Key_Return);
+    }));
+    QVERIFY(stayedOpen);
+    QCOMPARE(started.notifier.Texts(),
+             (std::vector<std::string>{"Choose parameters for the analysis", "Enter a number."}));
+    QCOMPARE(started.notifier.messages[0].caption, std::string("Analysis"));
+    QCOMPARE(analysis.criterion, 4);
+    QCOMPARE(analysis.firstChoice, questions.FirstAnswerSlot(4));  // the question's first answer
+    QCOMPARE(analysis.secondChoice, questions.FirstAnswerSlot(6) + 2);
+    QCOMPARE(analysis.maxLength, 1);
+    QCOMPARE(analysis.threshold, 0.25);
+    QCOMPARE(analysis.weight, 0.4);
+    QCOMPARE(analysis.title, std::string("Relative answer frequency - Answers 5a and 7c"));
+
+    // Criterion 3 with the same question twice is accepted.
+    QVERIFY(Edit(app, [](CAnalDlg& d) {
+      d.CriterionList()->setCurrentIndex(3);
+      d.FirstList()->setCurrentIndex(5);
+      d.SecondList()->setCurrentIndex(5);
+      d.RunButton()->click();
+    }));
+    QCOMPARE(analysis.title, std::string("Information measure between two questions - Questions 6 and 6"));
+    QCOMPARE(started.notifier.messages.size(), std::size_t{2});
+  }
+
+  void completedRunFillsSlotThreeAndResults() {
+    test::StartedApp started;
+    QVERIFY(started.Start());
+    CApp& app = *started.app;
+    CAnalysis& analysis = app.Context().analysis;
+    QVERIFY(!ShowResultsEnabled(app));
+    int rows = -1;
+    QString firstCell;
+    WhenModal(QStringLiteral("analysisDialog"), [&](QWidget* w) {
+      static_cast<CAnalDlg*>(w)->CriterionList()->setCurrentIndex(1);
+      WhenModal(QStringLiteral("analysisResults"), [&](QWidget* r) {
+        rows = static_cast<CAnalSeznam*>(r)->List()->count();
+        firstCell = static_cast<CAnalSeznam*>(r)->List()->Cell(1, 1);
+        static_cast<QDialog*>(r)->accept();
+      });
+      static_cast<CAnalDlg*>(w)->RunButton()->click();
+    });
+    app.OnCommand(cmd::kRunAnalysis);
+    QVERIFY(analysis.ResultCount() > 0);
+    QCOMPARE(rows, analysis.ResultCount());
+    QCOMPARE(firstCell, QString::fromStdString(analysis.Result(0).Code()));
+    const CDisplayedSubpopulations& slots = app.Context().displayed;
+    QVERIFY(slots.Shown(kResultSlot));
+    QCOMPARE(slots.Subpopulation(kResultSlot)->Masks(), analysis.Result(0).Masks());
+    const HistogramData& data = app.MainFrame()->ChildFrames().front()->Document()->Data();
+    QCOMPARE(data.shownCount, 2);
+    QCOMPARE(data.slot[1], kResultSlot);
+    QVERIFY(ShowResultsEnabled(app));
+    QVERIFY(started.notifier.messages.empty());
+  }
+
+  void longRunMovesTheBarAndStopKeepsResults() {
+    CensusApp census(256);
+    CApp& app = *census.app;
+    CAnalysis& analysis = census.Analysis();
+    analysis.criterion = 3, analysis.firstChoice = 0, analysis.secondChoice = 5, analysis.maxLength = 3;
+    std::vector<int> values;
+    WhenModal(QStringLiteral("progressDialog"), [&](QWidget* w) {
+      QObject::connect(static_cast<Progress*>(w)->Bar(), &QProgressBar::valueChanged,
+                       [&values](int v) { values.push_back(v); });
+    });
+    QVERIFY(RunSearch(analysis, app.Notifier(), app.MainFrame()));
+    QVERIFY(values.size() > 10 && std::is_sorted(values.begin(), values.end()) && values.back() >= 99);
+    QCOMPARE(analysis.ResultCount(), kRankedCapacity);
+    const std::string best = analysis.Result(0).Name();
+    const int threads = ThreadCount();
+
+    // Stopped runs (the button twice, Esc, the close box and accept()): the dialog
+    // waits for the worker and the results stay. Enter does nothing. A dialog whose
+    // loop ends from outside (hidden) stops the run and waits for the worker too.
+    for (int way = 0; way < 4; ++way) {
+      bool enterIgnored = false, stoppedButOpen = false;
+      WhenModal(QStringLiteral("progressDialog"), [&, way](QWidget* w) {
+        auto* progress = static_cast<Progress*>(w);
+        QTest::keyClick(progress, Qt::Key_Return);
+        enterIgnored = progress->isVisible() && !analysis.StopRequested();
+        if (way == 0) progress->StopButton()->click(), progress->StopButton()->click();
+        if (way == 1) QTest::keyClick(progress, Qt::Key_Escape);
+        if (way == 2) progress->close(), progress->accept();
+        if (way == 3) progress->hide();
+        stoppedButOpen = way == 3 || (progress->isVisible() && analysis.StopRequested());
+      });
+      QVERIFY(!RunSearch(analysis, app.Notifier(), app.MainFrame()));
+      QVERIFY(enterIgnored && stoppedButOpen);
+      QVERIFY(analysis.Outcome() == SearchOutcome::Stopped);
+      QCOMPARE(analysis.ResultCount(), kRankedCapacity);
+      QCOMPARE(analysis.Result(0).Name(), best);
+    }
+    QCOMPARE(ThreadCount(), threads);
+    QVERIFY(census.notifier.texts.empty());
+  }
+
+  void emptyAndMissingRecordsFiles() {
+    CensusApp census(4);
+    CApp& app = *census.app;
+    CAnalysis& analysis = census.Analysis();
+    const QString records = QString::fromStdString(census.dir.File("zData.gcd"));
+    QVERIFY(QFile::resize(records, 0));
+    int rows = -1;
+    WhenModal(QStringLiteral("analysisDialog"), [&](QWidget* w) {
+      WhenModal(QStringLiteral("analysisResults"), [&](QWidget* r) {
+        rows = static_cast<CAnalSeznam*>(r)->List()->count();
+        static_cast<QDialog*>(r)->accept();
+      });
+      static_cast<CAnalDlg*>(w)->RunButton()->click();
+    });
+    app.RunAnalysis();
+    QCOMPARE(rows, 0);
+    QVERIFY(analysis.HasResults() && analysis.ResultCount() == 0);
+    QVERIFY(app.Context().displayed.Subpopulation(kResultSlot) == nullptr);
+    QVERIFY(!app.Context().displayed.Shown(kResultSlot));
+    QVERIFY(ShowResultsEnabled(app));
+
+    // Without the file the worker's message is shown on the user-interface thread.
+    QVERIFY(QFile::remove(records));
+    QVERIFY(RunSearch(analysis, app.Notifier(), app.MainFrame()));
+    QCOMPARE(census.notifier.texts, (std::vector<std::string>{"Cannot open the zdata.gcd file | File not found"}));
+    QVERIFY(census.notifier.onUiThread);
+  }
+
+  void resultsDialogRowsAndDescriptions() {
+    test::StartedApp started;
+    QVERIFY(started.Start());
+    CAnalysis& analysis = started.app->Context().analysis;
+    const CQuestionList& questions = started.app->Context().questions;
+    analysis.maxLength = 3;
+    analysis.MakeTitle();
+    QVERIFY(RunSearch(analysis, started.notifier, nullptr));
+    QVERIFY(analysis.ResultCount() > 2);
+    CAnalSeznam dialog(analysis, questions, nullptr);
+    dialog.show();
+    CMultiColumnList* list = dialog.List();
+    QCOMPARE(list->count(), analysis.ResultCount());
+    const CInfPopulace& second = analysis.Result(1);
+    QCOMPARE(QStringList({list->Cell(2, 2), list->Cell(2, 3), list->Cell(2, 4), list->Cell(2, 5)}),
+             QStringList({QString::fromStdString(second.AnswerDescription(questions)),
+                          QString::asprintf("%f", second.criterionValue), QString::asprintf("%f", second.difference),
+                          QString::asprintf("%f", second.trueSize)}));
+
+    // The description lists one line per allowed answer.
+    QString questionLines, answerLines;
+    for (int q = 0; q < kQuestionCount; ++q)
+      for (int a = 0; a < questions.AnswerCount(q); ++a)
+        if (second.Masks()[static_cast<std::size_t>(q)] & (1u << a)) {
+          questionLines += QString::fromStdString(questions.QuestionText(q)) + '\n';
+          answerLines += QString::fromStdString(questions.AnswerLongText(q, a)) + '\n';
+        }
+    list->setCurrentRow(1);
+    QCOMPARE(dialog.QuestionsText()->text(), questionLines);
+    QCOMPARE(dialog.AnswersText()->text(), answerLines);
+
+    // The selected row is navy across the list with white text, the others white.
+    const QImage image = list->viewport()->grab().toImage();
+    const int selected = list->visualItemRect(list->item(1)).center().y();
+    QCOMPARE(image.pixelColor(image.width() - 2, selected), QColor(0, 0, 128));
+    QCOMPARE(image.pixelColor(image.width() - 2, list->visualItemRect(list->item(2)).center().y()), QColor(Qt::white));
+    bool whiteText = false;
+    for (int x = 0; x < 80; ++x) whiteText |= image.pixelColor(x, selected) == Qt::white;
+    QVERIFY(whiteText);
+
+    QTextCursor cursor(dialog.Title()->document());
+    cursor.movePosition(QTextCursor::NextCharacter);
+    QCOMPARE(dialog.Title()->toPlainText(), QString::fromStdString(analysis.title));
+    QCOMPARE(cursor.charFormat().foreground().color(), QColor(102, 51, 0));
+    QCOMPARE(cursor.charFormat().fontWeight(), int(QFont::Bold));
+  }
+};
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  Q_INIT_RESOURCE(orbica);
+  AppAnalysisTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_app_analysis.moc"
