@@ -1,9 +1,9 @@
 // orbica-cli analyze as a separate process: its lines against the engine's run,
 // thread counts, missing files and bad options.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
+#include "cli/cli_runner.h"
+
 #include <sstream>
 
 #include "analysis/analysis_census.h"
@@ -12,31 +12,10 @@
 namespace orbica {
 namespace {
 
-struct CliRun {
-  int exit = -1;
-  std::string out;
-  std::string err;
-};
+using test::CliRun;
+using test::RunCli;
 
-CliRun RunCli(const test::TempDir& dir, const std::string& args) {
-  const std::string errFile = dir.File("stderr.txt");
-  const std::string command = "cd '" + dir.Path() + "' && '" ORBICA_CLI "' " + args + " 2>'" + errFile + "'";
-  CliRun run;
-  FILE* pipe = popen(command.c_str(), "r");
-  char buffer[4096];
-  for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) run.out.append(buffer, got);
-  const int status = pclose(pipe);
-  run.exit = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  run.err = test::ReadText(errFile);
-  return run;
-}
-
-std::vector<std::string> Split(const std::string& text, char separator) {
-  std::vector<std::string> parts;
-  std::istringstream in(text);
-  for (std::string part; std::getline(in, part, separator);) parts.push_back(part);
-  return parts;
-}
+using test::Split;
 
 class CliAnalyze : public ::testing::Test {
  protected:

@@ -1,9 +1,9 @@
 // orbica-cli's output contract and exit codes, run as a separate process.
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include "cli/cli_runner.h"
+
 #include <sstream>
-#include <sys/wait.h>
 
 #include "engine/app_context.h"
 #include "support/census_files.h"
@@ -12,31 +12,8 @@
 namespace orbica {
 namespace {
 
-struct CliRun {
-  int exit = -1;
-  std::string out;
-  std::string err;
-};
-
-CliRun RunCli(const test::TempDir& dir, const std::string& args) {
-  const std::string errFile = dir.File("stderr.txt");
-  const std::string command = "cd '" + dir.Path() + "' && '" ORBICA_CLI "' " + args + " 2>'" + errFile + "'";
-  CliRun run;
-  FILE* pipe = popen(command.c_str(), "r");
-  char buffer[4096];
-  for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) run.out.append(buffer, got);
-  const int status = pclose(pipe);
-  run.exit = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  run.err = test::ReadText(errFile);
-  return run;
-}
-
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
-}
+using test::CliRun;
+using test::RunCli;
 
 class CliContract : public ::testing::Test {
  protected:
@@ -58,7 +35,7 @@ class CliContract : public ::testing::Test {
 TEST_F(CliContract, InfoLines) {
   const CliRun run = RunCli(dir_, "info");
   EXPECT_EQ(run.exit, 0) << run.err;
-  EXPECT_EQ(Lines(run.out), (std::vector<std::string>{"components 2", "respondents 1000", "records 3", "skipped 1"}));
+  EXPECT_EQ(test::Split(run.out), (std::vector<std::string>{"components 2", "respondents 1000", "records 3", "skipped 1"}));
 }
 
 TEST_F(CliContract, ProbPrintsExactNumbersSizeAndCount) {
@@ -82,13 +59,13 @@ TEST_F(CliContract, ProbPrintsExactNumbersSizeAndCount) {
     EXPECT_EQ(count, context_.model.Counts().Count(set)) << code;
   }
   const CliRun seven = RunCli(dir_, "prob 7b");
-  EXPECT_EQ(Lines(seven.out)[0].substr(Lines(seven.out)[0].rfind(' ')), " 320");
+  EXPECT_EQ(test::Split(seven.out)[0].substr(test::Split(seven.out)[0].rfind(' ')), " 320");
 }
 
 TEST_F(CliContract, DistPrintsOneLinePerAnswer) {
   const CliRun run = RunCli(dir_, "dist 7 ''");
   ASSERT_EQ(run.exit, 0) << run.err;
-  const auto lines = Lines(run.out);
+  const auto lines = test::Split(run.out);
   ASSERT_EQ(lines.size(), 3u);
   double shares[3], deviations[3];
   context_.model.AnswerDistribution(6, ConditionSet{}, shares, deviations);

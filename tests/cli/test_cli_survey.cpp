@@ -2,10 +2,10 @@
 // compared with the engine in this process.
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include "cli/cli_runner.h"
+
 #include <filesystem>
 #include <sstream>
-#include <sys/wait.h>
 
 #include "crosstable/cross_table.h"
 #include "engine/app_context.h"
@@ -16,24 +16,8 @@
 namespace orbica {
 namespace {
 
-struct CliRun {
-  int exit = -1;
-  std::string out;
-  std::string err;
-};
-
-CliRun RunCli(const test::TempDir& dir, const std::string& args) {
-  const std::string errFile = dir.File("stderr.txt");
-  const std::string command = "cd '" + dir.Path() + "' && '" ORBICA_CLI "' " + args + " 2>'" + errFile + "'";
-  CliRun run;
-  FILE* pipe = popen(command.c_str(), "r");
-  char buffer[4096];
-  for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) run.out.append(buffer, got);
-  const int status = pclose(pipe);
-  run.exit = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  run.err = test::ReadText(errFile);
-  return run;
-}
+using test::CliRun;
+using test::RunCli;
 
 class CliSurvey : public ::testing::Test {
  protected:
