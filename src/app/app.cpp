@@ -56,7 +56,9 @@ bool CApp::InitInstance() {
 }
 
 void CApp::ExitInstance() {
-  if (answerList_) delete answerList_.data();  // records its placement
+  // The panel and the answer list record their placements as they go.
+  if (panel_) delete panel_.data();
+  if (answerList_) delete answerList_.data();
   context_->SaveSettings();
 }
 

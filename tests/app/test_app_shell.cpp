@@ -22,6 +22,7 @@
 #include "app/histogram_view.h"
 #include "app/main_frame.h"
 #include "app/nav_panel.h"
+#include "app/subpopulation_panel.h"
 #include "app_fixture.h"
 #include "survey/question_list.h"
 
@@ -328,6 +329,40 @@ class AppShellTest : public QObject {
     app.ShowGettingStarted(false);
     QVERIFY(!opened);
     QTest::qWait(100);  // let the pending check run out
+  }
+
+  void everythingComesBackAfterARestart() {
+    test::StartedApp started;
+    QVERIFY(started.Start());
+    const QString folder = QString::fromStdString(started.dir.Path());
+    {
+      CApp& app = *started.app;
+      // A new saved subpopulation, the panel docked at the top, a window placed.
+      CPopulace women(1);
+      women.Masks() = test::Set("7c");
+      women.SetName("Women");
+      QVERIFY(app.Context().subpopulations.Store(women, 0, app.Notifier()) != nullptr);
+      auto* panel = app.MainFrame()->findChild<CMPanel*>();
+      QVERIFY(panel);
+      app.MainFrame()->addDockWidget(Qt::TopDockWidgetArea, panel);
+      app.MainFrame()->ChildFrames().first()->setGeometry(12, 34, 420, 330);
+      app.MainFrame()->close();
+      FinishClosing();
+      app.ExitInstance();
+      started.app.reset();
+    }
+    CChildFrame::ResetNumbering();
+    RecordingNotifier notifier;
+    CApp again(folder, &notifier);
+    QVERIFY(again.InitInstance());
+    bool listed = false;
+    for (const auto& entry : again.Context().subpopulations.Entries()) listed = listed || entry->Name() == "Women";
+    QVERIFY(listed);
+    auto* panel = again.MainFrame()->findChild<CMPanel*>();
+    QVERIFY(panel);
+    QCOMPARE(panel->DockCode(), kDockTop);
+    QCOMPARE(again.MainFrame()->ChildFrames().first()->geometry(), QRect(12, 34, 420, 330));
+    QVERIFY(notifier.messages.empty());
   }
 
   void aboutShowsTheModelCounts() {
