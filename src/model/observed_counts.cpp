@@ -1,8 +1,10 @@
 #include "model/observed_counts.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstdio>
 #include <cstring>
+#include <limits>
 #include <vector>
 
 #include "model/binary_io.h"
@@ -48,7 +50,8 @@ int CObservedCounts::Load(const std::string& path, std::int32_t respondents, Not
     ++recordsRead_;
     int slots[3];
     const int n = RecordSlots(record, slots);
-    if (n < 0 || !Insert(slots, n, record.count)) ++recordsSkipped_;
+    // A negative count is no number of respondents: such a record is skipped too.
+    if (n < 0 || record.count < 0 || !Insert(slots, n, record.count)) ++recordsSkipped_;
   }
   return 0;
 }
@@ -137,7 +140,8 @@ std::int32_t CObservedCounts::CountFrom(ConditionSet& set, int question, int* ke
       if (part < 0) return -1;
       sum += part;
     }
-    return static_cast<std::int32_t>(sum);
+    // Counts of a real census cannot add up beyond N; those of a damaged file may.
+    return static_cast<std::int32_t>(std::min<std::int64_t>(sum, std::numeric_limits<std::int32_t>::max()));
   }
   return Lookup(keys, depth);
 }

@@ -37,12 +37,13 @@ class CObservedCounts {
   bool Insert(const int* slots, int n, std::int32_t count);
   // The count stored under the slots, or -1 when no record shares their prefix.
   std::int32_t Lookup(const int* slots, int n) const;
-  // Observed count of a condition set (groups of answers are summed), or -1.
+  // Observed count of a condition set (groups of answers are summed, at most
+  // 2^31 - 1), or -1.
   std::int32_t Count(const ConditionSet& set) const;
 
   std::int32_t WholePopulationCount() const { return whole_; }
   // Whole 16-byte records read from the file, and those skipped because a code
-  // lay outside 0..182 or the codes were out of order.
+  // lay outside 0..182, the codes were out of order or the count was negative.
   std::int64_t RecordsRead() const { return recordsRead_; }
   std::int64_t RecordsSkipped() const { return recordsSkipped_; }
   // Nodes of the tree and the bytes they hold.

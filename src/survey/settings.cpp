@@ -1,5 +1,7 @@
 #include "survey/settings.h"
 
+#include <algorithm>
+
 #include "model/binary_io.h"
 
 namespace orbica {
@@ -44,6 +46,10 @@ void CSettings::Load(const std::string& path) {
       record.height = ReadLE<std::int32_t>(bytes.data() + offset + 12);
       record.dock = ReadLE<std::int32_t>(bytes.data() + offset + 16);
       record.key = ReadLE<std::int32_t>(bytes.data() + offset + 20);
+      // Only the first record of a key is ever used or updated; a later one with
+      // the same key would only take up one of the five places for good.
+      const auto sameKey = [&](const PlacementRecord& r) { return r.key == record.key; };
+      if (std::any_of(placements.begin(), placements.end(), sameKey)) continue;
       placements.push_back(record);
     }
   }

@@ -49,7 +49,8 @@ class CSettings {
   std::vector<PlacementRecord> placements;
 
   // Reads the file; a missing or short file leaves the current values for what it
-  // does not hold; more than five records, or a negative count, loads none. The
+  // does not hold; more than five records, or a negative count, loads none; of
+  // records with the same key only the first is kept. The
   // hide getting-started flag is read from its place after all the records the
   // file holds (with a negative count it keeps its value).
   void Load(const std::string& path);

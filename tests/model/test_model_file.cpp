@@ -92,6 +92,25 @@ TEST(ModelFile, TruncatedFilesAreRefused) {
   }
 }
 
+TEST(ModelFile, TheLargestComponentCountIsCheckedAgainstTheFileSize) {
+  // 65535 components declared in a file of one component: refused with the sizes,
+  // before anything of that size is allocated (the fuzz build also caps allocations).
+  TempDir dir;
+  std::vector<unsigned char> bytes = TestModel::Uniform(1, 100).Bytes();
+  bytes[8] = 0xFF;
+  bytes[9] = 0xFF;
+  WriteBytes(dir.File("data.mle"), bytes);
+  RecordingNotifier notifier;
+  CModel model;
+  EXPECT_EQ(model.Load(dir.File("data.mle"), notifier), -1);
+  EXPECT_EQ(notifier.Texts(), std::vector<std::string>{
+                                  "The parameters file is truncated: it holds 1484 bytes, a model of 65535 components "
+                                  "needs 96467532."});
+  EXPECT_FALSE(model.Loaded());
+  EXPECT_EQ(model.Components(), 0);
+  EXPECT_TRUE(model.Rows().empty() && model.Weights().empty());
+}
+
 TEST(ModelFile, MissingModelShowsBothBoxesInOrder) {
   TempDir dir;
   RecordingNotifier notifier;

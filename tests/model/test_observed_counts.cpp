@@ -2,6 +2,8 @@
 // and counts of condition sets with answer groups.
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "model/observed_counts.h"
 #include "support/census_files.h"
 
@@ -79,6 +81,29 @@ TEST_F(ObservedCounts, BadRecordsAreSkippedAndCounted) {
   const int dropped[] = {32, 17, 44};
   EXPECT_EQ(counts_.Lookup(dropped, 3), -1);
   EXPECT_EQ(counts_.Count(Set("1a")), 2);
+}
+
+TEST_F(ObservedCounts, CountsOfADamagedFileStayCountsOrNotAvailable) {
+  // Found by fuzzing: a negative count was stored (and a whole-population record
+  // with one replaced N), so Count gave negative numbers other than -1; answer
+  // groups whose counts add up beyond 2^31 - 1 wrapped around.
+  const std::int32_t most = std::numeric_limits<std::int32_t>::max();
+  LoadRecords({{-196608, {-1, -1, -1}},
+               {-5, {0, -1, -1}},
+               {-1, {15, 19, -1}},
+               {3, {15, 20, -1}},
+               {most, {16, -1, -1}},
+               {most, {17, -1, -1}},
+               {most, {18, -1, -1}}});
+  EXPECT_EQ(counts_.RecordsRead(), 7);
+  EXPECT_EQ(counts_.RecordsSkipped(), 3);
+  EXPECT_EQ(counts_.Count(ConditionSet{}), 1000);
+  EXPECT_EQ(counts_.Count(Set("1a")), 0);  // the prefix exists, the record was skipped
+  EXPECT_EQ(counts_.Count(Set("2a 3a")), 0);
+  EXPECT_EQ(counts_.Count(Set("2a 3ab")), 3);
+  EXPECT_EQ(counts_.Count(Set("2b")), most);
+  EXPECT_EQ(counts_.Count(Set("2bcd")), most);
+  EXPECT_EQ(counts_.Count(Set("2ab")), most);
 }
 
 TEST_F(ObservedCounts, LaterRecordsOverwriteEarlierOnes) {

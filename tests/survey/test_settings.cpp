@@ -104,6 +104,24 @@ TEST_F(Settings, MoreThanFiveRecordsOrANegativeCountLoadNone) {
   EXPECT_EQ(negative.colors, kDefaultPalette);
 }
 
+TEST_F(Settings, OfRecordsWithTheSameKeyTheFirstIsKept) {
+  // Found by fuzzing: a second record of a key was loaded and saved again for
+  // ever, though only the first is used or updated.
+  CSettings written;
+  written.placements = {Record(kPlacementPanel, 1, 1), Record(kPlacementPanel, 2, 2), Record(11), Record(11, 5)};
+  written.hideGettingStarted = true;
+  test::WriteBytes(Path(), written.Bytes());
+  CSettings loaded;
+  loaded.Load(Path());
+  EXPECT_EQ(loaded.placements, (std::vector<PlacementRecord>{Record(kPlacementPanel, 1, 1), Record(11)}));
+  EXPECT_TRUE(loaded.hideGettingStarted);  // still read after all four records
+  loaded.RecordPlacement(Record(kPlacementPanel, 7, 7));
+  ASSERT_TRUE(loaded.Save(Path(), notifier_));
+  CSettings again;
+  again.Load(Path());
+  EXPECT_EQ(again.placements, (std::vector<PlacementRecord>{Record(kPlacementPanel, 7, 7), Record(11)}));
+}
+
 TEST_F(Settings, AShortFileLeavesWhatItDoesNotHold) {
   CSettings saved;
   saved.colors.fill(0x00123456);

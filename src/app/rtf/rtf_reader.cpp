@@ -639,15 +639,18 @@ class Parser {
     if (after != '\t' && after != ' ') return;
     current_.marker = kBullet;
     text.erase(0, kBullet.size());
-    while (!runs.empty()) {
-      std::string& t = runs.front().text;
+    // The blank runs after the bullet go in one erase: one at a time would move
+    // the rest of the paragraph for each of them.
+    std::size_t blank = 0;
+    for (; blank < runs.size(); ++blank) {
+      std::string& t = runs[blank].text;
       const std::size_t n = t.find_first_not_of(" \t");
       if (n != std::string::npos) {
         t.erase(0, n);
         break;
       }
-      runs.erase(runs.begin());
     }
+    runs.erase(runs.begin(), runs.begin() + static_cast<std::ptrdiff_t>(blank));
   }
 
   std::string_view in_;
