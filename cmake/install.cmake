@@ -29,7 +29,7 @@ install(FILES ${PROJECT_SOURCE_DIR}/res/icons/orbica.svg
         DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor/scalable/apps)
 # The help is built into the program; the same pages are installed for reading
 # without it.
-install(DIRECTORY ${PROJECT_SOURCE_DIR}/res/help/ DESTINATION ${ORBICA_DOC_DIR}/help FILES_MATCHING PATTERN "*.html")
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/res/help/ DESTINATION ${ORBICA_DOC_DIR}/help FILES_MATCHING PATTERN "*.html" PATTERN "*.css")
 install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${ORBICA_DOC_DIR})
 
 # The Debian package.

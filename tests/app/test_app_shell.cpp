@@ -13,6 +13,9 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextBrowser>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTextEdit>
 
 #include "app/answer_list.h"
@@ -363,6 +366,19 @@ class AppShellTest : public QObject {
     QCOMPARE(panel->DockCode(), kDockTop);
     QCOMPARE(again.MainFrame()->ChildFrames().first()->geometry(), QRect(12, 34, 420, 330));
     QVERIFY(notifier.messages.empty());
+  }
+
+  void helpPagesShowWithTheirStyleSheet() {
+    test::StartedApp started;
+    QVERIFY(started.Start());
+    started.app->MainFrame()->ShowHelp(QStringLiteral("files.html"));
+    auto* help = started.app->MainFrame()->findChild<QTextBrowser*>(QStringLiteral("helpWindow"));
+    QVERIFY(help);
+    QVERIFY(help->toPlainText().contains(QStringLiteral("The census files")));
+    // The heading takes its colour from the shared style sheet.
+    QTextCursor cursor = help->document()->find(QStringLiteral("The census files"));
+    QVERIFY(!cursor.isNull());
+    QCOMPARE(cursor.charFormat().foreground().color(), QColor(0x1f, 0x4b, 0x8c));
   }
 
   void aboutShowsTheModelCounts() {
