@@ -92,12 +92,29 @@ TEST_F(Probability, DeviationIsZeroWhenTheFormulaWouldDivideByZero) {
 }
 
 TEST_F(Probability, AnswerDistributionWithinASubpopulation) {
-  Load(1000, {});
+  // Answer a of question 2 with answer c of question 7 has 120 observed respondents.
+  Load(1000, {{120, {FlatCodeStart(kQ2), Q7Code(2), -1}}});
   double shares[4], deviations[4];
   model_.AnswerDistribution(kQ2, Set("7c"), shares, deviations);
+  // P(2x 7c) = 0.1875, 0.15, 0.1125, 0.075; total 0.525.
   const double expected[] = {0.1875 / 0.525, 0.15 / 0.525, 0.1125 / 0.525, 0.075 / 0.525};
   for (int a = 0; a < 4; ++a) EXPECT_NEAR(shares[a], expected[a], 1e-15) << a;
-  for (int a = 0; a < 4; ++a) EXPECT_NE(deviations[a], 0.0) << a;
+  // Deviations are divided by the same total: |0.12 - 0.1875| / 0.525 from the count,
+  // then p ln p (-0.02 / ln 1.612) / 0.525 for p = 0.15, 0.1125 and 0.075.
+  const double deviation[] = {0.1285714285714286, 0.022704164625415444, 0.019610293225625037, 0.015499771394698552};
+  for (int a = 0; a < 4; ++a) EXPECT_NEAR(deviations[a], deviation[a], 1e-15) << a;
+}
+
+TEST_F(Probability, WholePopulationIsTheSumOfWeightsThatDoNotAddUpToOne) {
+  test::TestModel m = HandModel(1000);
+  m.weights = {0.5, 0.25};
+  test::WriteBytes(dir_.File("data.mle"), m.Bytes());
+  test::WriteBytes(dir_.File("zData.gcd"), {});
+  ASSERT_EQ(model_.Load(dir_.File("data.mle"), notifier_), 0);
+  EXPECT_DOUBLE_EQ(model_.Probability(ConditionSet{}), 0.75);
+  EXPECT_EQ(model_.Size(ConditionSet{}), 750);
+  EXPECT_DOUBLE_EQ(model_.Probability(Set("7b")), 0.5 * 0.6 + 0.25 * 0.2);
+  EXPECT_DOUBLE_EQ(model_.Probability(Set("7abc")), 0.75);
 }
 
 TEST_F(Probability, ConstrainedQuestionShowsOnlyItsAllowedAnswers) {

@@ -42,9 +42,32 @@ TestModel TestModel::Uniform(int components, std::int32_t respondents) {
   return m;
 }
 
+static std::size_t PackedIndex(int component, int question, int answer) {
+  return static_cast<std::size_t>(component) * kFlatAnswerCount + static_cast<std::size_t>(FlatCodeStart(question) + answer);
+}
+
 double& TestModel::P(int component, int question, int answer) {
-  return probabilities[static_cast<std::size_t>(component) * kFlatAnswerCount +
-                       static_cast<std::size_t>(FlatCodeStart(question) + answer)];
+  return probabilities[PackedIndex(component, question, answer)];
+}
+
+double TestModel::P(int component, int question, int answer) const {
+  return probabilities[PackedIndex(component, question, answer)];
+}
+
+double TestModel::ProbabilityOf(const ConditionSet& set) const {
+  double sum = 0.0;
+  for (std::size_t c = 0; c < weights.size(); ++c) {
+    double product = weights[c];
+    for (int q = 0; q < kQuestionCount; ++q) {
+      if (set[static_cast<std::size_t>(q)] == 0) continue;
+      double allowed = 0.0;
+      for (int a = 0; a < AnswerCount(q); ++a)
+        if (set[static_cast<std::size_t>(q)] & (1u << a)) allowed += P(static_cast<int>(c), q, a);
+      product *= allowed;
+    }
+    sum += product;
+  }
+  return sum;
 }
 
 std::vector<unsigned char> TestModel::Bytes(unsigned char filler) const {

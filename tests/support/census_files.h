@@ -34,6 +34,10 @@ struct TestModel {
   // `components` components of equal weight, every question's answers equally likely.
   static TestModel Uniform(int components, std::int32_t respondents);
   double& P(int component, int question, int answer);
+  double P(int component, int question, int answer) const;
+  // The mixture's probability of a condition set, worked out from the parameters
+  // above rather than from a loaded model: a reference for the engine's numbers.
+  double ProbabilityOf(const ConditionSet& set) const;
   // The bytes of "data.mle"; header bytes 4..7 and 10..11 get `filler`.
   std::vector<unsigned char> Bytes(unsigned char filler = 0) const;
 };
