@@ -50,39 +50,39 @@ class BarLayout : public ::testing::Test {
   RecordingCanvas dc;
 };
 
-// Rectangle 307 x 302, three answers: xLeft 21, xRight 292, groupWidth 90; the
-// plot runs from yTop 40 down to yBottom 252.
+// Rectangle 310 x 302, three answers: the margin holds the label "100", so xLeft
+// 24, xRight 295, groupWidth 90; the plot runs from yTop 40 down to yBottom 252.
 TEST_F(BarLayout, TwoRowsBesideWithGroupWidth90) {
   const HistogramData data =
       MakeData({{0.5, 0.25, 0.25}, {0.125, 0.25, 0.625}}, {{0.02, 0.0, 0.0}, {0.0, 0.0, 0.0}});
   BarSpy<BarGraph3D> graph;
   Prepare(graph, data, texts.questions, 6);
-  graph.Draw(dc, 0, 0, 307, 302);
+  graph.Draw(dc, 0, 0, 310, 302);
 
   // barWidth 30: bars 27 wide, depth 12, plot 200 high, rows 30 apart.
   const std::vector<BarCall> bars = graph.ValueBars();
   ASSERT_EQ(bars.size(), 6u);
-  ExpectBar(bars[0], 34, 253, 100, 27, 12, kRow0);  // a share of 0.5: half the plot
-  ExpectBar(bars[1], 124, 253, 50, 27, 12, kRow0);
-  ExpectBar(bars[2], 214, 253, 50, 27, 12, kRow0);
-  ExpectBar(bars[3], 64, 253, 25, 27, 12, kRow1);
-  ExpectBar(bars[5], 244, 253, 125, 27, 12, kRow1);
+  ExpectBar(bars[0], 37, 253, 100, 27, 12, kRow0);  // a share of 0.5: half the plot
+  ExpectBar(bars[1], 127, 253, 50, 27, 12, kRow0);
+  ExpectBar(bars[2], 217, 253, 50, 27, 12, kRow0);
+  ExpectBar(bars[3], 67, 253, 25, 27, 12, kRow1);
+  ExpectBar(bars[5], 247, 253, 125, 27, 12, kRow1);
 
   // An error of 0.02 on the 200-high plot: a box 4 high centred on the bar's top,
   // a third darker than the bar.
   const std::vector<BarCall> boxes = graph.ErrorBoxes();
-  ASSERT_EQ(boxes.size(), 6u);
-  ExpectBar(boxes[0], 34, 155, 4, 27, 12, 0x5656AA);
+  ASSERT_FALSE(boxes.empty());
+  ExpectBar(boxes[0], 37, 155, 4, 27, 12, 0x5656AA);
   EXPECT_EQ(boxes[0].base - boxes[0].h, 253 - 100 - 2);
-  EXPECT_EQ(boxes[1].h, 0);
+  EXPECT_EQ(boxes.size(), 1u);  // errors of 0 draw no box
 
   // Value texts, one line per row below the axis.
   const std::vector<CanvasCall> values = dc.CallsOf(CanvasOp::kTextAt);
   ASSERT_EQ(values.size(), 6u);
   EXPECT_EQ(values[0].text, "50,0 %");
-  EXPECT_EQ(values[0].args, (std::vector<int>{34, 256}));
+  EXPECT_EQ(values[0].args, (std::vector<int>{37, 256}));
   EXPECT_EQ(values[3].text, "12,5 %");
-  EXPECT_EQ(values[3].args, (std::vector<int>{64, 269}));
+  EXPECT_EQ(values[3].args, (std::vector<int>{67, 269}));
   EXPECT_EQ(values[3].font, CanvasFont::kVariablePitch);
   EXPECT_EQ(values[3].textColor, kText);
 
@@ -90,14 +90,14 @@ TEST_F(BarLayout, TwoRowsBesideWithGroupWidth90) {
   const std::vector<CanvasCall> labels = Labels(dc);
   ASSERT_EQ(labels.size(), 3u);
   EXPECT_EQ(test::Texts(labels), (std::vector<std::string>{"S7.1", "S7.2", "S7.3"}));
-  EXPECT_EQ(labels[1].args, (std::vector<int>{124, 286, 202, 302}));
+  EXPECT_EQ(labels[1].args, (std::vector<int>{127, 286, 205, 302}));
   EXPECT_EQ(labels[1].font, CanvasFont::kDeviceDefault);
 
   // Title centred near the top.
   const CanvasCall title = dc.CallsOf(CanvasOp::kTextInRect).front();
   EXPECT_EQ(title.text, "Question 7");
   EXPECT_EQ(title.flags, kTextCenter);
-  EXPECT_EQ(title.args, (std::vector<int>{5, 10, 302, 26}));
+  EXPECT_EQ(title.args, (std::vector<int>{5, 10, 305, 26}));
 }
 
 TEST_F(BarLayout, FlatBarsHaveNoDepthAndAlwaysStandBeside) {
@@ -108,11 +108,11 @@ TEST_F(BarLayout, FlatBarsHaveNoDepthAndAlwaysStandBeside) {
   EXPECT_FALSE(graph.SupportsArrangement());
   EXPECT_TRUE(graph.SupportsErrors());
   Prepare(graph, data, texts.questions, 6);
-  graph.Draw(dc, 0, 0, 307, 302);
+  graph.Draw(dc, 0, 0, 310, 302);
   const std::vector<BarCall> bars = graph.ValueBars();
   ASSERT_EQ(bars.size(), 6u);
-  ExpectBar(bars[0], 34, 253, 106, 27, 0, kRow0);  // plot 212 high without depth
-  ExpectBar(bars[3], 64, 253, 26, 27, 0, kRow1);
+  ExpectBar(bars[0], 37, 253, 106, 27, 0, kRow0);  // plot 212 high without depth
+  ExpectBar(bars[3], 67, 253, 26, 27, 0, kRow1);
 
   BarGraph3D box;
   box.SetArrangement(kArrangementBehind);
@@ -150,14 +150,14 @@ TEST_F(BarLayout, ThreeRowsBehindStandDiagonallyBackToFront) {
 }
 
 // The largest value is 1234.6 persons: half of it, 617.3, is rounded up to 700
-// and the axis runs to 1400.
+// and the axis runs to 1400. The margin holds the label "1400": xLeft 30.
 TEST_F(BarLayout, AbsoluteScaleRoundsHalfTheLargestValue) {
   HistogramData data = MakeData({{0.12346, 0.05, 0.01}});
   BarSpy<BarGraph3D> graph;
   Prepare(graph, data, texts.questions, 6);
   graph.absolute = true;
   graph.respondents = 10000;
-  graph.Draw(dc, 0, 0, 307, 400);
+  graph.Draw(dc, 0, 0, 316, 400);
 
   std::vector<std::string> expected;
   for (int i = 0; i <= 10; ++i) expected.push_back(std::to_string(140 * i));
@@ -167,18 +167,18 @@ TEST_F(BarLayout, AbsoluteScaleRoundsHalfTheLargestValue) {
   ASSERT_EQ(bars.size(), 3u);
   EXPECT_EQ(bars[0].h, 259);  // 1234.6 / 1400 x 294 = 259.3
   EXPECT_EQ(dc.CallsOf(CanvasOp::kTextAt)[0].text, "1 234");
-  // Error boxes keep the share scale in both modes.
-  data.errors[0] = 0.1;
+  // Error boxes are persons on the bars' scale: 150 / 1400 x 294 = 31.5.
+  data.errors[0] = 0.015;
   graph.bars.clear();
-  graph.Draw(dc, 0, 0, 307, 400);
-  EXPECT_EQ(graph.ErrorBoxes()[0].h, 29);
+  graph.Draw(dc, 0, 0, 316, 400);
+  EXPECT_EQ(graph.ErrorBoxes()[0].h, 31);
 
   // With nobody in the subpopulations every bar is 0 high and every label 0.
   const HistogramData empty = MakeData({{0.0, 0.0, 0.0}});
   graph.data = &empty;
   graph.bars.clear();
   dc.Clear();
-  graph.Draw(dc, 0, 0, 307, 400);
+  graph.Draw(dc, 0, 0, 316, 400);
   for (const BarCall& bar : graph.ValueBars()) EXPECT_EQ(bar.h, 0);
   EXPECT_EQ(test::Texts(ScaleLabels(dc)), std::vector<std::string>(11, "0"));
 }
@@ -199,10 +199,10 @@ TEST_F(BarLayout, NarrowColumnsAreLabelledWithLetters) {
   const HistogramData data = MakeData({{0.5, 0.25, 0.25}});
   BarSpy<BarGraph3D> graph;
   Prepare(graph, data, texts.questions, 6);
-  graph.Draw(dc, 0, 0, 280, 302);  // groupWidth 82
+  graph.Draw(dc, 0, 0, 284, 302);  // groupWidth 82
   EXPECT_EQ(test::Texts(Labels(dc)), (std::vector<std::string>{"S7.1", "S7.2", "S7.3"}));
   dc.Clear();
-  graph.Draw(dc, 0, 0, 274, 302);  // groupWidth 80, ten widths of "A"
+  graph.Draw(dc, 0, 0, 278, 302);  // groupWidth 80, ten widths of "A"
   EXPECT_EQ(test::Texts(Labels(dc)), (std::vector<std::string>{"a", "b", "c"}));
 }
 
@@ -211,12 +211,12 @@ TEST_F(BarLayout, ThinBarsOrLowPlotsHideTheValueTexts) {
   // Four rows beside in columns of 64: barWidth 12.
   const HistogramData four = MakeData({{0.5, 0.5, 0.5}, {0.5, 0.5, 0.5}, {0.5, 0.5, 0.5}, {0.5, 0.5, 0.5}});
   Prepare(graph, four, texts.questions, 6);
-  graph.Draw(dc, 0, 0, 220, 400);  // m 11, xLeft 17, xRight 209: groupWidth 64
+  graph.Draw(dc, 0, 0, 227, 400);  // m 11, xLeft 24, xRight 216: groupWidth 64
   EXPECT_TRUE(dc.CallsOf(CanvasOp::kTextAt).empty());
   EXPECT_EQ(graph.bars.front().base, 400 - 29);  // the axis 30 above the bottom
   dc.Clear();
   graph.bars.clear();
-  graph.Draw(dc, 0, 0, 225, 400);  // groupWidth 65: barWidth 13
+  graph.Draw(dc, 0, 0, 243, 400);  // groupWidth 69: barWidth 13
   EXPECT_EQ(dc.CallsOf(CanvasOp::kTextAt).size(), 12u);
 
   // A plot lower than 80 (yTop 22, yBottom 120 - 24 - 13 = 83).
@@ -235,17 +235,17 @@ TEST_F(BarLayout, HitRegionsAreTheLabelColumnsOfTheLastInteractiveDrawing) {
   Prepare(graph, data, texts.questions, 6);
   graph.interactive = true;
   graph.selectedAnswer = 2;
-  graph.Draw(dc, 0, 0, 307, 302);
+  graph.Draw(dc, 0, 0, 310, 302);
 
   const std::vector<HitRegion>& regions = graph.regions.Regions();
   ASSERT_EQ(regions.size(), 3u);
   // barWidth 45: half = 40 / 2 = 20.
-  EXPECT_EQ(regions[0], (HitRegion{21 + 20, 40, 21 + 20 + 78, 302, kHitAnswerColumn, 1}));
-  EXPECT_EQ(graph.regions.HitTest(41, 40)->answer, 1);   // corners belong to it
-  EXPECT_EQ(graph.regions.HitTest(119, 302)->answer, 1);
-  EXPECT_EQ(graph.regions.HitTest(131, 200)->answer, 2);
-  EXPECT_FALSE(graph.regions.HitTest(125, 200));          // between two columns
-  EXPECT_FALSE(graph.regions.HitTest(41, 39));            // above the plot
+  EXPECT_EQ(regions[0], (HitRegion{24 + 20, 40, 24 + 20 + 78, 302, kHitAnswerColumn, 1}));
+  EXPECT_EQ(graph.regions.HitTest(44, 40)->answer, 1);   // corners belong to it
+  EXPECT_EQ(graph.regions.HitTest(122, 302)->answer, 1);
+  EXPECT_EQ(graph.regions.HitTest(134, 200)->answer, 2);
+  EXPECT_FALSE(graph.regions.HitTest(128, 200));          // between two columns
+  EXPECT_FALSE(graph.regions.HitTest(44, 39));            // above the plot
 
   // The selected answer's label is inverted.
   const std::vector<CanvasCall> labels = Labels(dc);
@@ -267,7 +267,7 @@ TEST_F(BarLayout, HitRegionsAreTheLabelColumnsOfTheLastInteractiveDrawing) {
   graph.interactive = false;
   graph.data = &data;
   dc.Clear();
-  graph.Draw(dc, 0, 0, 307, 302);
+  graph.Draw(dc, 0, 0, 310, 302);
   EXPECT_EQ(graph.regions.Regions(), before);
   for (const CanvasCall& label : Labels(dc)) EXPECT_EQ(label.backgroundMode, BackgroundMode::kTransparent);
 }

@@ -102,8 +102,8 @@ TEST_F(PieLayout, SlicesFollowClockwiseFromThreeOClock) {
   EXPECT_EQ(slices[1].args[7], slices[0].args[5]);
   EXPECT_GT(slices[2].args[4], kCx + 140);
   EXPECT_EQ(slices[2].args[5], kCy);
-  EXPECT_EQ(slices[0].brush, SolidBrush(0x8080FF));
-  EXPECT_EQ(slices[2].brush, SolidBrush(0x80FFFF));
+  EXPECT_EQ(slices[0].brush, SolidBrush(PieGraph::AnswerColor(0)));
+  EXPECT_EQ(slices[2].brush, SolidBrush(PieGraph::AnswerColor(2)));
   EXPECT_EQ(slices[0].pen, SolidPen(kBlack));
   // Integer percents: 33, 33, 33; the first label stands outside the pie beside
   // the middle of its slice, at 4 to 5 o'clock.
@@ -117,21 +117,24 @@ TEST_F(PieLayout, SlicesFollowClockwiseFromThreeOClock) {
 }
 
 TEST_F(PieLayout, EmptySlicesFullSlicesAndEmptyPies) {
-  // A slice of 0 draws nothing but still has its label.
+  // A slice of 0 draws nothing and has no room for a label.
   const int zeroFirst[3] = {0, 500, 500};
   graph.DrawPie(dc, kCx, kCy, 200, 3, zeroFirst);
   EXPECT_EQ(dc.CallsOf(CanvasOp::kPie).size(), 2u);
-  EXPECT_EQ(test::Texts(PercentLabels(dc)), (std::vector<std::string>{"0", "50", "50"}));
+  EXPECT_EQ(test::Texts(PercentLabels(dc)), (std::vector<std::string>{"50", "50"}));
 
-  // The whole pie in one slice: both rays point to 3 o'clock (the whole disc).
+  // The whole pie in one slice: a full disc in its colour with one label and no
+  // radius line.
   dc.Clear();
   const int whole[3] = {0, 1000, 0};
   graph.DrawPie(dc, kCx, kCy, 200, 3, whole);
-  const std::vector<CanvasCall> discs = dc.CallsOf(CanvasOp::kPie);
+  EXPECT_TRUE(dc.CallsOf(CanvasOp::kPie).empty());
+  EXPECT_TRUE(dc.CallsOf(CanvasOp::kLine).empty());
+  const std::vector<CanvasCall> discs = dc.CallsOf(CanvasOp::kEllipse);
   ASSERT_EQ(discs.size(), 1u);
-  EXPECT_EQ(discs[0].brush, SolidBrush(0x80FF80));
-  EXPECT_EQ(discs[0].args, (std::vector<int>{kCx - 150, kCy - 150, kCx + 150, kCy + 150, kCx + 149, kCy, kCx + 150, kCy}));
-  EXPECT_EQ(test::Texts(PercentLabels(dc)), (std::vector<std::string>{"0", "100", "0"}));
+  EXPECT_EQ(discs[0].brush, SolidBrush(PieGraph::AnswerColor(1)));
+  EXPECT_EQ(discs[0].args, (std::vector<int>{kCx - 150, kCy - 150, kCx + 150, kCy + 150}));
+  EXPECT_EQ(test::Texts(PercentLabels(dc)), (std::vector<std::string>{"100"}));
 
   // Nothing to share out: an empty outline, no labels.
   dc.Clear();
@@ -172,7 +175,7 @@ TEST_F(PieLayout, LegendColumnsOfThreeWithShortTextsWhenNarrow) {
   const std::vector<CanvasCall> boxes = dc.CallsOf(CanvasOp::kRectangle);
   ASSERT_EQ(boxes.size(), 15u);
   EXPECT_EQ(boxes[4].args, (std::vector<int>{138, 463 + 4, 138 + 9, 463 + 13}));
-  EXPECT_EQ(boxes[4].brush, SolidBrush(0xFFFF80));
+  EXPECT_EQ(boxes[4].brush, SolidBrush(PieGraph::AnswerColor(4)));
   EXPECT_EQ(boxes[4].pen, SolidPen(kBlack));
 
   dc.Clear();
@@ -190,7 +193,7 @@ TEST_F(PieLayout, MoreAnswersThanColoursReuseThePalette) {
   EXPECT_EQ(boxes[19].brush, boxes[3].brush);
   const std::vector<CanvasCall> slices = dc.CallsOf(CanvasOp::kPie);
   ASSERT_EQ(slices.size(), 20u);
-  EXPECT_EQ(slices[17].brush, SolidBrush(0x80FF80));
+  EXPECT_EQ(slices[17].brush, SolidBrush(PieGraph::AnswerColor(1)));
 }
 
 }  // namespace
