@@ -158,10 +158,10 @@ void SideGraph::Draw(Canvas& dc, int L, int T, int R, int B) {
         const std::string text = absolute
             ? FormatCount(static_cast<std::int64_t>(std::trunc(std::clamp(data->size[ri] * share * persons, 0.0, 9e18))))
             : FormatPercent(share * 100.0);
-        // A text wider than its answer's column would run into the next one (or
-        // past the graph): it is left out.
+        // A text that does not fit its answer's column with a digit's gap to the
+        // next one (or that would run past the graph) is left out.
         const int width = dc.TextExtent(text).cx;
-        if (width < groupWidth && x + width <= R) dc.TextAt(x, textY, text);
+        if (width + wDigit <= groupWidth && x + width <= R) dc.TextAt(x, textY, text);
       }
     }
   }
