@@ -55,7 +55,9 @@ void BaseGraph::DrawTitle(Canvas& dc, int left, int top, int right, int bottom, 
   const int titleTop = top + (bottom - top) / 20 - 5;
   const int height = dc.TextExtent("A").cy;
   const CanvasRect box{left + 5, titleTop, right - 5, titleTop + height};
-  dc.TextInRect(FitText(dc, QuestionText(question), box.right - box.left), box, kTextCenter);
+  // A rectangle too small for the title's line shows none.
+  if (box.top >= top && box.bottom <= bottom && box.right > box.left)
+    dc.TextInRect(FitText(dc, QuestionText(question), box.right - box.left), box, kTextCenter);
   dc.SelectFont(previous);
 }
 

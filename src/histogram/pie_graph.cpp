@@ -73,11 +73,12 @@ void PieGraph::Draw(Canvas& dc, int L, int T, int R, int B) {
     }
   }
 
-  // Legend, three answers per column.
-  if (answers == 0) return;
+  // Legend, three answers per column, where its lines and columns have room.
+  if (answers == 0 || yLegend < T) return;
   const int m = (R - L) / 20;
   const int columns = (answers + 2) / 3;
   const int colW = (R - 2 * m - L) / columns;
+  if (colW < 3 * w) return;
   for (int i = 0; i < answers; ++i) {
     const int col = i / 3;
     const int line = i % 3;
@@ -139,13 +140,15 @@ void PieGraph::DrawPie(Canvas& dc, int cx, int cy, int radius, int count, const 
     const CanvasPoint p{TruncToInt(std::cos(angle) * r), TruncToInt(std::sin(angle) * r)};
     const Brush previousBrush = dc.SelectBrush(SolidBrush(AnswerColor(j)));
     if (!(p == prev)) dc.Pie(cx - r, cy - r, cx + r, cy + r, cx + p.x, cy + p.y, cx + prev.x, cy + prev.y);
-    // A label needs a slice at least as wide as its text where it stands, or it
-    // would run into its neighbours' labels.
+    // A label needs its slice, where the label stands, to be as wide as the text
+    // is along the circle, or it would run into its neighbours' labels.
     if (labels) {
       const double span = values[j] / scale;
-      const int chord = TruncToInt(2.0 * dist * std::sin(std::min(span, kPi) / 2));
-      if (span >= kPi || chord >= dc.TextExtent(FormatCount((values[j] * 100LL) / sum)).cx)
-        label(values[j], angle - (values[j] / 2) / scale);
+      const double mid = angle - (values[j] / 2) / scale;
+      const double chord = 2.0 * dist * std::sin(std::min(span, kPi) / 2);
+      const TextSize text = dc.TextExtent(FormatCount((values[j] * 100LL) / sum));
+      const double along = std::abs(text.cx * std::sin(mid)) + std::abs(text.cy * std::cos(mid));
+      if (chord >= along) label(values[j], mid);
     }
     prev = p;
     dc.SelectBrush(previousBrush);

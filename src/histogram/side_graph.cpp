@@ -90,6 +90,10 @@ void SideGraph::Draw(Canvas& dc, int L, int T, int R, int B) {
 
   dc.SelectFont(CanvasFont::kVariablePitch);
 
+  // A rectangle too small for a plot between the title and the labels, or for
+  // a pixel per answer, shows no plot.
+  const bool plotFits = groupWidth > 0 && yTop >= T && yBottom <= B && yBottom > yTop;
+
   // Placement of the rows.
   int depth = 0, plotHeight = 0, barW = 0, step = 0, half = 0;
   std::array<int, kHistogramRows> x0{}, y0{};
@@ -106,7 +110,7 @@ void SideGraph::Draw(Canvas& dc, int L, int T, int R, int B) {
       depth = barW * 6 / 14;
       plotHeight = yBottom - depth - yTop;
     }
-    DrawAxes(dc, xLeft, yTop, xRight, yBottom, depth, axisMax);
+    if (plotFits) DrawAxes(dc, xLeft, yTop, xRight, yBottom, depth, axisMax);
     for (int r = 0; r < n; ++r) {
       x0[static_cast<std::size_t>(r)] = xLeft + barW / 2 + r * step;
       y0[static_cast<std::size_t>(r)] = yBottom + 1;
@@ -120,7 +124,7 @@ void SideGraph::Draw(Canvas& dc, int L, int T, int R, int B) {
       depth = barWidth * 6 / 14;
       plotHeight = yBottom - n * depth - yTop;
     }
-    DrawAxes(dc, xLeft, yTop, xRight, yBottom, n * depth + 1, axisMax);
+    if (plotFits) DrawAxes(dc, xLeft, yTop, xRight, yBottom, n * depth + 1, axisMax);
     half = (groupWidth - n * depth - barWidth) / 2;
     for (int r = 0; r < n; ++r) {
       x0[static_cast<std::size_t>(r)] = xLeft + half + r * depth;
@@ -131,7 +135,7 @@ void SideGraph::Draw(Canvas& dc, int L, int T, int R, int B) {
 
   // Bars, error boxes and value texts; behind, the last row is drawn first so that
   // row 0 stands in front.
-  for (int i = 0; i < n; ++i) {
+  for (int i = 0; plotFits && i < n; ++i) {
     const int r = beside ? i : n - 1 - i;
     const std::size_t ri = static_cast<std::size_t>(r);
     const Color color = PaletteColor(data->slot[ri]);
@@ -170,9 +174,12 @@ void SideGraph::Draw(Canvas& dc, int L, int T, int R, int B) {
   dc.SelectFont(CanvasFont::kDeviceDefault);
   dc.SetBackgroundColor(contrast.text);
   lettersUsed_ = groupWidth <= 10 * wDev;
-  for (int k = 1; k <= answers; ++k) {
+  // The labels' line needs room below the top, and each label a column.
+  const bool labelsFit = groupWidth > 0 && B - hDev >= T;
+  for (int k = 1; labelsFit && k <= answers; ++k) {
     const int left = xLeft + half + (k - 1) * groupWidth;
-    const int right = left + groupWidth - groupWidth / 7;
+    // Behind, narrowed bars move the labels right: the last one ends at the edge.
+    const int right = std::min(left + groupWidth - groupWidth / 7, R);
     if (interactive && k == selectedAnswer) {
       dc.SetBackgroundMode(BackgroundMode::kOpaque);
       dc.SetTextColor(kWhite - contrast.text);

@@ -60,6 +60,33 @@ TEST(GraphNumbers, PercentAndCountTexts) {
   EXPECT_EQ(TruncToInt(std::numeric_limits<double>::infinity()), std::numeric_limits<int>::max());
 }
 
+// Default font of the recording canvas: 8 per character, "…" included.
+TEST(GraphText, LongTextsEndInAnEllipsisAtAWordOrCharacter) {
+  struct Case {
+    std::string text;
+    int width;
+    std::string fitted;
+  };
+  const std::vector<Case> cases = {
+      {"Moravian Plain", 112, "Moravian Plain"},  // exactly as wide as the box
+      {"Moravian Plain", 111, "Moravian…"},       // "Moravian Pla…" fits; the word is kept whole
+      {"Moravian Plain", 72, "Moravian…"},
+      {"A Moravian", 72, "A Moravi…"},          // a word cut would lose too much
+      {"Technician or associate professional", 160, "Technician or…"},
+      {"Západočeský kraj", 64, "Západoč…"},   // never inside a character
+      {"Capital", 8, "…"},
+      {"Capital", 7, ""},
+      {"", 0, ""},
+  };
+  RecordingCanvas dc;
+  dc.SelectFont(CanvasFont::kDeviceDefault);
+  for (const Case& c : cases) {
+    const std::string fitted = FitText(dc, c.text, c.width);
+    EXPECT_EQ(fitted, c.fitted) << c.text << " in " << c.width;
+    EXPECT_LE(dc.TextExtent(fitted).cx, std::max(c.width, 0)) << c.text;
+  }
+}
+
 TEST(GraphBackground, ThreePixelLinesFromTopToBottomColour) {
   RecordingCanvas dc;
   DrawBackground(dc, 0, 0, 640, 300, 0xC0C0C0, 0xFFFFFF);

@@ -196,5 +196,101 @@ TEST_F(PieLayout, MoreAnswersThanColoursReuseThePalette) {
   EXPECT_EQ(slices[17].brush, SolidBrush(PieGraph::AnswerColor(1)));
 }
 
+// Where a percent label's text stands with the recording canvas's metrics.
+CanvasRect LabelTextBox(const CanvasCall& label) {
+  const int cx = (label.args[0] + label.args[2]) / 2, cy = (label.args[1] + label.args[3]) / 2;
+  const int width = RecordingCanvas::kNarrowCharWidth * CodePointCount(label.text);
+  return {cx - width / 2, cy - RecordingCanvas::kNarrowLineHeight / 2, cx + (width + 1) / 2,
+          cy + (RecordingCanvas::kNarrowLineHeight + 1) / 2};
+}
+
+// Thin slices anywhere round the pie: a label is left out where its slice is too
+// narrow for it, so no two labels overlap, while wide slices keep theirs.
+TEST_F(PieLayout, LabelsOfThinSlicesNeverOverlap) {
+  const std::vector<std::vector<int>> pies = {
+      {5, 5, 5, 985},           // at 3 o'clock, stacked vertically
+      {240, 8, 8, 8, 736},      // at 6 o'clock, side by side
+      {480, 10, 10, 10, 490},   // at 9 o'clock
+      {700, 20, 20, 20, 240},   // near 12 o'clock
+      {100, 100, 100, 100, 100, 100, 100, 100, 100, 100},
+  };
+  for (const std::vector<int>& values : pies) {
+    dc.Clear();
+    graph.DrawPie(dc, kCx, kCy, 200, static_cast<int>(values.size()), values.data());
+    const std::vector<CanvasCall> labels = PercentLabels(dc);
+    for (std::size_t i = 0; i < labels.size(); ++i)
+      for (std::size_t j = i + 1; j < labels.size(); ++j) {
+        const CanvasRect a = LabelTextBox(labels[i]), b = LabelTextBox(labels[j]);
+        EXPECT_TRUE(a.right <= b.left || b.right <= a.left || a.bottom <= b.top || b.bottom <= a.top)
+            << labels[i].text << " and " << labels[j].text << " of a pie starting with " << values[0];
+      }
+    // The wide slices (a tenth or more) are labelled.
+    std::size_t wide = 0;
+    for (const int v : values) wide += v >= 100;
+    EXPECT_GE(labels.size(), wide) << values[0];
+  }
+}
+
+// A label stands 1.5 lines outside the drawn circle on the bisector of its slice.
+TEST_F(PieLayout, LabelsStandOnTheirSlicesBisector) {
+  const int values[2] = {250, 750};
+  graph.DrawPie(dc, kCx, kCy, 200, 2, values);
+  const std::vector<CanvasCall> labels = PercentLabels(dc);
+  ASSERT_EQ(labels.size(), 2u);
+  // r = 150, distance 150 + 19 = 169; bisectors at 45 and 225 degrees (clockwise, y down).
+  EXPECT_EQ(labels[0].args, (std::vector<int>{kCx + 119 - 12, kCy + 119 - 6, kCx + 119 + 12, kCy + 119 + 6}));
+  EXPECT_EQ(labels[1].args, (std::vector<int>{kCx - 119 - 12, kCy - 119 - 6, kCx - 119 + 12, kCy - 119 + 6}));
+  EXPECT_EQ(test::Texts(labels), (std::vector<std::string>{"25", "75"}));
+}
+
+// Legend columns wider than 20 widths of "A" (120) show the long texts.
+TEST_F(PieLayout, LegendTextsLongOnlyAboveTwentyLetters) {
+  const HistogramData data = MakeData({{0.25, 0.25, 0.5}});
+  for (const auto& [right, text] : std::vector<std::pair<int, std::string>>{{132, "S7.1"}, {133, "Long 7.1"}}) {
+    dc.Clear();
+    Draw(data, 6, right, 400);  // one legend column of right - 2 x (right / 20)
+    EXPECT_EQ(LegendTexts(dc).front().text, text) << right;
+  }
+}
+
+// Every answer of a pie has a colour of its own, far from all others, whatever
+// the slots' colours are.
+TEST_F(PieLayout, AnswersHaveSixteenDistinctColours) {
+  std::vector<double> shares(16, 1.0 / 16);
+  const HistogramData data = MakeData({shares});
+  CSettings settings;
+  settings.colors.fill(0x123456);
+  graph.settings = &settings;
+  Draw(data, 0, 1200, 700);
+  const std::vector<CanvasCall> slices = dc.CallsOf(CanvasOp::kPie);
+  const std::vector<CanvasCall> boxes = dc.CallsOf(CanvasOp::kRectangle);
+  ASSERT_EQ(slices.size(), 16u);
+  ASSERT_EQ(boxes.size(), 16u);
+  for (std::size_t i = 0; i < 16; ++i) {
+    EXPECT_EQ(boxes[i].brush, slices[i].brush);
+    for (std::size_t j = i + 1; j < 16; ++j)
+      EXPECT_GE(ColorDistance(slices[i].brush.color, slices[j].brush.color), 100) << i << " and " << j;
+  }
+}
+
+// Long legend texts end in an ellipsis inside their column.
+TEST(PieLegend, TextsTooLongForTheirColumnEndInAnEllipsis) {
+  const test::LoadedTexts longTexts(" of a census question with a rather long description");
+  const HistogramData data = MakeData({{0.25, 0.25, 0.5}});
+  PieGraph graph;
+  graph.data = &data;
+  graph.questions = &longTexts.questions;
+  graph.questionIndex = 6;
+  RecordingCanvas dc;
+  graph.Draw(dc, 0, 0, 400, 400);
+  const std::vector<CanvasCall> legend = LegendTexts(dc);
+  ASSERT_EQ(legend.size(), 3u);
+  for (const CanvasCall& call : legend) {
+    EXPECT_EQ(call.text.rfind("Long 7.", 0), 0u) << call.text;
+    EXPECT_EQ(call.text.substr(call.text.size() - 3), "…") << call.text;
+    EXPECT_LE(6 * CodePointCount(call.text), call.args[2] - call.args[0]) << call.text;
+  }
+}
+
 }  // namespace
 }  // namespace orbica
