@@ -166,11 +166,13 @@ TEST_F(BarLayout, AbsoluteScaleRoundsHalfTheLargestValue) {
   const std::vector<BarCall> bars = graph.ValueBars();
   ASSERT_EQ(bars.size(), 3u);
   EXPECT_EQ(bars[0].h, 259);  // 1234.6 / 1400 x 294 = 259.3
+  ASSERT_FALSE(dc.CallsOf(CanvasOp::kTextAt).empty());
   EXPECT_EQ(dc.CallsOf(CanvasOp::kTextAt)[0].text, "1 234");
   // Error boxes are persons on the bars' scale: 150 / 1400 x 294 = 31.5.
   data.errors[0] = 0.015;
   graph.bars.clear();
   graph.Draw(dc, 0, 0, 316, 400);
+  ASSERT_EQ(graph.ErrorBoxes().size(), 1u);
   EXPECT_EQ(graph.ErrorBoxes()[0].h, 31);
 
   // With nobody in the subpopulations every bar is 0 high and every label 0.
