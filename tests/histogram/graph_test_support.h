@@ -93,6 +93,30 @@ class BarSpy : public Style {
   }
 };
 
+// A tail that makes every question and answer text too long for a small graph.
+inline const std::string kLongTail = " of a census question with a rather long description";
+
+// Draws question 7 with the long texts into a rectangle `right` x `bottom`.
+template <class Graph>
+RecordingCanvas DrawWithLongTexts(Graph& graph, const HistogramData& data, int right, int bottom) {
+  const LoadedTexts longTexts(kLongTail);
+  graph.data = &data;
+  graph.questions = &longTexts.questions;
+  graph.questionIndex = 6;
+  RecordingCanvas dc;
+  graph.Draw(dc, 0, 0, right, bottom);
+  graph.questions = nullptr;
+  return dc;
+}
+
+// A text rectangle whose text begins with `start`, was shortened and fits its
+// rectangle in characters `charWidth` wide.
+inline void ExpectShortened(const CanvasCall& call, const std::string& start, int charWidth) {
+  EXPECT_EQ(call.text.rfind(start, 0), 0u) << call.text;
+  EXPECT_EQ(call.text.substr(call.text.size() - 3), "…") << call.text;
+  EXPECT_LE(charWidth * CodePointCount(call.text), call.args[2] - call.args[0]) << call.text;
+}
+
 inline std::vector<std::string> Texts(const std::vector<CanvasCall>& calls) {
   std::vector<std::string> texts;
   for (const CanvasCall& call : calls) texts.push_back(call.text);

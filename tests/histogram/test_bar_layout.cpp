@@ -533,30 +533,5 @@ TEST_F(BarLayout, FullBarsBehindStayInsideTheFrame) {
     }
 }
 
-// Short answer texts too long for their column end in an ellipsis, and so does
-// a title too long for the rectangle.
-TEST(BarLabels, TextsTooLongForTheirBoxEndInAnEllipsis) {
-  const test::LoadedTexts longTexts(" of a census question with a rather long description");
-  const HistogramData data = MakeData({{0.5, 0.25, 0.25}});
-  BarGraph3D graph;
-  graph.data = &data;
-  graph.questions = &longTexts.questions;
-  graph.questionIndex = 6;
-  RecordingCanvas dc;
-  graph.Draw(dc, 0, 0, 400, 302);
-  const std::vector<CanvasCall> texts = dc.CallsOf(CanvasOp::kTextInRect);
-  const std::vector<CanvasCall> labels = Labels(dc);
-  ASSERT_EQ(labels.size(), 3u);
-  for (const CanvasCall& call : labels) {
-    EXPECT_EQ(call.text.rfind("S7.", 0), 0u) << call.text;
-    EXPECT_EQ(call.text.substr(call.text.size() - 3), "…") << call.text;
-    EXPECT_LE(8 * CodePointCount(call.text), call.args[2] - call.args[0]) << call.text;
-  }
-  const CanvasCall title = texts.front();
-  EXPECT_EQ(title.text.rfind("Question 7 of a", 0), 0u) << title.text;
-  EXPECT_EQ(title.text.substr(title.text.size() - 3), "…");
-  EXPECT_LE(8 * CodePointCount(title.text), title.args[2] - title.args[0]);
-}
-
 }  // namespace
 }  // namespace orbica

@@ -87,6 +87,29 @@ TEST(GraphText, LongTextsEndInAnEllipsisAtAWordOrCharacter) {
   }
 }
 
+// In the graphs: answer labels and the title of the bar styles, and the pie's
+// legend texts.
+TEST(GraphText, TextsTooLongForTheirBoxesInTheGraphs) {
+  const HistogramData data = test::MakeData({{0.5, 0.25, 0.25}});
+  const auto withFlags = [](const RecordingCanvas& dc, unsigned flags) {
+    std::vector<CanvasCall> calls;
+    for (const CanvasCall& call : dc.CallsOf(CanvasOp::kTextInRect))
+      if (call.flags == flags) calls.push_back(call);
+    return calls;
+  };
+  BarGraph3D bars;
+  const RecordingCanvas barCanvas = test::DrawWithLongTexts(bars, data, 400, 302);
+  const std::vector<CanvasCall> labels = withFlags(barCanvas, kTextLeft | kTextSingleLine);
+  ASSERT_EQ(labels.size(), 3u);
+  for (const CanvasCall& call : labels) test::ExpectShortened(call, "S7.", RecordingCanvas::kWideCharWidth);
+  test::ExpectShortened(withFlags(barCanvas, kTextCenter).front(), "Question 7 of a", RecordingCanvas::kWideCharWidth);
+
+  PieGraph pie;
+  const std::vector<CanvasCall> legend = withFlags(test::DrawWithLongTexts(pie, data, 400, 400), kTextLeft);
+  ASSERT_EQ(legend.size(), 3u);
+  for (const CanvasCall& call : legend) test::ExpectShortened(call, "Long 7.", RecordingCanvas::kNarrowCharWidth);
+}
+
 TEST(GraphBackground, ThreePixelLinesFromTopToBottomColour) {
   RecordingCanvas dc;
   DrawBackground(dc, 0, 0, 640, 300, 0xC0C0C0, 0xFFFFFF);

@@ -273,24 +273,5 @@ TEST_F(PieLayout, AnswersHaveSixteenDistinctColours) {
   }
 }
 
-// Long legend texts end in an ellipsis inside their column.
-TEST(PieLegend, TextsTooLongForTheirColumnEndInAnEllipsis) {
-  const test::LoadedTexts longTexts(" of a census question with a rather long description");
-  const HistogramData data = MakeData({{0.25, 0.25, 0.5}});
-  PieGraph graph;
-  graph.data = &data;
-  graph.questions = &longTexts.questions;
-  graph.questionIndex = 6;
-  RecordingCanvas dc;
-  graph.Draw(dc, 0, 0, 400, 400);
-  const std::vector<CanvasCall> legend = LegendTexts(dc);
-  ASSERT_EQ(legend.size(), 3u);
-  for (const CanvasCall& call : legend) {
-    EXPECT_EQ(call.text.rfind("Long 7.", 0), 0u) << call.text;
-    EXPECT_EQ(call.text.substr(call.text.size() - 3), "…") << call.text;
-    EXPECT_LE(6 * CodePointCount(call.text), call.args[2] - call.args[0]) << call.text;
-  }
-}
-
 }  // namespace
 }  // namespace orbica
