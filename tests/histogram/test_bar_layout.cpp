@@ -358,7 +358,9 @@ TEST_F(BarLayout, ValueTextsThatDoNotFitTheirColumnAreLeftOut) {
     EXPECT_EQ(values.size(), width == 700 ? 8u : 0u);  // columns of 35 hold no text
     for (std::size_t i = 0; i + 1 < values.size(); ++i)
       EXPECT_LT(ValueTextBox(values[i]).right, ValueTextBox(values[i + 1]).left);
-    if (!values.empty()) EXPECT_LE(ValueTextBox(values.back()).right, width);
+    if (!values.empty()) {
+      EXPECT_LE(ValueTextBox(values.back()).right, width);
+    }
   }
 }
 
