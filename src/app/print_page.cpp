@@ -18,6 +18,11 @@ std::string FirstCharacters(const std::string& text, int count) {
 
 constexpr unsigned kLegendFlags = kTextLeft | kTextSingleLine;
 
+// A legend text in its box, shortened with an ellipsis when it is too long.
+void LegendText(Canvas& dc, const std::string& text, const CanvasRect& box) {
+  dc.TextInRect(FitText(dc, text, box.right - box.left), box, kLegendFlags);
+}
+
 }  // namespace
 
 void DrawPrintPage(Canvas& dc, int left, int top, int right, int bottom, BaseGraph& graph, const PrintLegend& legend) {
@@ -32,48 +37,52 @@ void DrawPrintPage(Canvas& dc, int left, int top, int right, int bottom, BaseGra
   const bool landscape = right - left > bottom - top;
   const int mid = left + (right - left) / 2;
 
+  // Where the graph labels its answers with letters, the legend names them by
+  // the same letters instead of the numbers their texts begin with.
+  bool letters = false;
   auto answersBlock = [&](int y, int bl, int br) {
     const int o = (br - bl) / 20;
-    dc.TextInRect("Answers", CanvasRect{bl + o, y + h, br - o, y + 2 * h}, kLegendFlags);
+    LegendText(dc, "Answers", CanvasRect{bl + o, y + h, br - o, y + 2 * h});
     for (int k = 1; k <= answers; ++k) {
       const std::string& text = legend.answerTexts[static_cast<std::size_t>(k - 1)];
       const int yk = y + (k + 2) * h;
-      dc.TextInRect(FirstCharacters(text, 3), CanvasRect{bl + o + w, yk, br - o, yk + h}, kLegendFlags);
+      LegendText(dc, letters ? AnswerLetter(k) + "." : FirstCharacters(text, 3), CanvasRect{bl + o + w, yk, br - o, yk + h});
       const std::size_t blank = text.find(' ');
       if (blank != std::string::npos)
-        dc.TextInRect(text.substr(blank + 1), CanvasRect{bl + o + 4 * w, yk, br - o, yk + h}, kLegendFlags);
+        LegendText(dc, text.substr(blank + 1), CanvasRect{bl + o + 4 * w, yk, br - o, yk + h});
     }
   };
   auto subpopulationsBlock = [&](int y, int sl, int sr) {
     const int o = (sr - sl) / 20;
-    dc.TextInRect("Displayed subpopulations", CanvasRect{sl + o, y + h, sr - o, y + 2 * h}, kLegendFlags);
+    LegendText(dc, "Displayed subpopulations", CanvasRect{sl + o, y + h, sr - o, y + 2 * h});
     for (int j = 1; j <= n; ++j) {
       const int yj = y + (j + 2) * h;
-      dc.TextInRect(std::to_string(j) + ".", CanvasRect{sl + o + w, yj, sr - o, yj + h}, kLegendFlags);
-      dc.TextInRect(legend.subpopulationNames[static_cast<std::size_t>(j - 1)],
-                    CanvasRect{sl + o + 4 * w, yj, sr - o, yj + h}, kLegendFlags);
+      LegendText(dc, std::to_string(j) + ".", CanvasRect{sl + o + w, yj, sr - o, yj + h});
+      LegendText(dc, legend.subpopulationNames[static_cast<std::size_t>(j - 1)],
+                 CanvasRect{sl + o + 4 * w, yj, sr - o, yj + h});
     }
   };
 
-  int graphBottom;
-  if (graph.Style() == kStylePie) {
-    const int gb = bottom - h - subpopulationsHeight;
-    subpopulationsBlock(gb, left, right);
-    graphBottom = bottom - h - subpopulationsHeight;
-  } else if (landscape) {
-    const int gb = bottom - std::max(answersHeight, subpopulationsHeight);
-    answersBlock(gb, left, mid);
-    subpopulationsBlock(gb, mid, right);
-    graphBottom = gb - h;
-  } else {
-    const int m = bottom - h - answersHeight;
-    const int gb = m - subpopulationsHeight;
-    answersBlock(m, left, right);
-    subpopulationsBlock(gb, left, right);
-    graphBottom = gb - h;
-  }
+  // The graph is drawn first: the answers block follows its labels.
+  const int blocksTop = graph.Style() == kStylePie ? bottom - h - subpopulationsHeight
+                        : landscape               ? bottom - std::max(answersHeight, subpopulationsHeight)
+                                                  : bottom - h - answersHeight - subpopulationsHeight;
+  const int graphBottom = graph.Style() == kStylePie ? blocksTop : blocksTop - h;
   dc.SelectFont(oldFont);
   graph.Draw(dc, left, top, right, graphBottom);
+  letters = graph.LabelsAreLetters();
+  dc.SelectFont(CanvasFont::kVariablePitch);
+
+  if (graph.Style() == kStylePie) {
+    subpopulationsBlock(blocksTop, left, right);
+  } else if (landscape) {
+    answersBlock(blocksTop, left, mid);
+    subpopulationsBlock(blocksTop, mid, right);
+  } else {
+    answersBlock(blocksTop + subpopulationsHeight, left, right);
+    subpopulationsBlock(blocksTop, left, right);
+  }
+  dc.SelectFont(oldFont);
 }
 
 }  // namespace orbica

@@ -15,8 +15,8 @@ struct PrintLegend {
   std::vector<std::string> subpopulationNames;  // names of the shown slots, in slot order
 };
 
-// Draws the page into (left, top, right, bottom): the legend blocks, then the
-// graph (which must already hold its data, question and options) without hit regions.
+// Draws the page into (left, top, right, bottom): the graph (which must already
+// hold its data, question and options) without hit regions, then the legend blocks.
 void DrawPrintPage(Canvas& dc, int left, int top, int right, int bottom, BaseGraph& graph, const PrintLegend& legend);
 
 }  // namespace orbica

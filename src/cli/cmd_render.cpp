@@ -1,4 +1,6 @@
 // render: draws a histogram window's graph into a PNG, SVG or PDF file.
+#include <QFontMetrics>
+#include <QGuiApplication>
 #include <QImage>
 #include <QMarginsF>
 #include <QPageLayout>
@@ -26,8 +28,10 @@ namespace {
 
 constexpr const char* kRenderUsage =
     "usage: orbica-cli render --style bar2d|bar3d|cylinder|pie --question Q [--behind] [--absolute] "
-    "[--no-errors] [--size WxH] --out FILE CODE...";
+    "[--no-errors] [--no-highlight] [--size WxH] --out FILE CODE...";
 constexpr int kMaxImageExtent = 8192;
+// The navigation panel under a histogram window's graph is 14 dialog units high.
+constexpr int kPanelHeightUnits = 14;
 
 enum class OutputKind { kPng, kSvg, kPdf };
 
@@ -37,6 +41,7 @@ struct RenderOptions {
   bool behind = false;
   bool absolute = false;
   bool errors = true;
+  bool highlight = true;
   int width = 1024;
   int height = 700;
   std::string out;
@@ -109,6 +114,8 @@ std::optional<int> ParseRenderOptions(const Args& args, RenderOptions& options) 
       options.absolute = true;
     } else if (word == "--no-errors") {
       options.errors = false;
+    } else if (word == "--no-highlight") {
+      options.highlight = false;
     } else if (word.size() > 2 && word.compare(0, 2, "--") == 0) {
       return UsageError("unknown option \"" + word + "\"");
     } else {
@@ -128,12 +135,18 @@ std::optional<int> ParseRenderOptions(const Args& args, RenderOptions& options) 
   return std::nullopt;
 }
 
+// Height in pixels of the navigation panel that a window reserves below its graph:
+// dialog units of the application font, as the panel itself is laid out.
+int PanelHeight() {
+  return kPanelHeightUnits * std::max(QFontMetrics(QGuiApplication::font()).height(), 1) / 8;
+}
+
 // Draws on `device` with a fresh painter; false when painting cannot start.
 bool DrawOn(QPaintDevice& device, BaseGraph& graph, int width, int height) {
   QPainter painter;
   if (!painter.begin(&device)) return false;
   QtCanvas canvas(painter);
-  DrawHistogramWindow(canvas, graph, width, height, 0);
+  DrawHistogramWindow(canvas, graph, width, height, PanelHeight());
   return painter.end();
 }
 
@@ -168,7 +181,8 @@ int CmdRender(const Args& args) {
   graph->showTitle = true;
   graph->showErrors = options.errors;
   graph->absolute = options.absolute;
-  graph->interactive = false;
+  // As on the screen, the first answer's label is highlighted.
+  graph->interactive = options.highlight;
   graph->selectedAnswer = 1;
   graph->SetArrangement(options.behind ? kArrangementBehind : kArrangementBeside);
 
@@ -211,7 +225,7 @@ int CmdRender(const Args& args) {
 }
 
 const CommandRegistrar kRender({"render", CmdRender,
-                                "render --style S --question Q [--behind] [--absolute] [--no-errors] [--size WxH] "
+                                "render --style S --question Q [--behind] [--absolute] [--no-errors] [--no-highlight] [--size WxH] "
                                 "--out FILE CODE...   draw a histogram (PNG, SVG or PDF)",
                                 60});
 

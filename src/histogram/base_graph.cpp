@@ -54,7 +54,10 @@ void BaseGraph::DrawTitle(Canvas& dc, int left, int top, int right, int bottom, 
   const CanvasFont previous = dc.SelectFont(CanvasFont::kDeviceDefault);
   const int titleTop = top + (bottom - top) / 20 - 5;
   const int height = dc.TextExtent("A").cy;
-  dc.TextInRect(QuestionText(question), CanvasRect{left + 5, titleTop, right - 5, titleTop + height}, kTextCenter);
+  const CanvasRect box{left + 5, titleTop, right - 5, titleTop + height};
+  // A rectangle too small for the title's line shows none.
+  if (box.top >= top && box.bottom <= bottom && box.right > box.left)
+    dc.TextInRect(FitText(dc, QuestionText(question), box.right - box.left), box, kTextCenter);
   dc.SelectFont(previous);
 }
 

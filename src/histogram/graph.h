@@ -63,6 +63,9 @@ class BaseGraph {
   virtual int Style() const = 0;
   virtual bool SupportsArrangement() const { return false; }
   virtual bool SupportsErrors() const { return false; }
+  // Whether the last drawing labelled the answers with letters (a, b, ...)
+  // instead of their short texts.
+  virtual bool LabelsAreLetters() const { return false; }
 
   // The question's text centred near the top of the rectangle, in the
   // device-default font, with the text colour and background mode already set.
@@ -101,6 +104,7 @@ class SideGraph : public BaseGraph {
  public:
   void Draw(Canvas& dc, int left, int top, int right, int bottom) override;
   bool SupportsErrors() const override { return true; }
+  bool LabelsAreLetters() const override { return lettersUsed_; }
 
   // One bar: x its left edge, base the base line, h its height, w its width, depth
   // the depth of its perspective; error box tells an error box from a value bar.
@@ -109,11 +113,14 @@ class SideGraph : public BaseGraph {
   // The plot frame, grid and scale labels of a plot from (left, top) to (right,
   // bottom) seen with the given depth; the scale runs from 0 to axisMax.
   void DrawAxes(Canvas& dc, int left, int top, int right, int bottom, int depth, double axisMax);
+  // Text of scale label i (0..10) of a scale from 0 to axisMax.
+  static std::string ScaleLabel(int i, double axisMax);
 
  protected:
   Pen outlinePen_ = SolidPen(kOutlineColor);
   int digitWidth_ = 0;  // width of "1" in the variable-pitch font, measured by Draw
   Color axisColor_ = kBlack;
+  bool lettersUsed_ = false;
 };
 
 class BarGraph : public SideGraph {
@@ -152,6 +159,10 @@ class PieGraph : public BaseGraph {
     int rows = 0, cols = 0, radius = 0;
   };
   static Grid PieGrid(int n, int w, int h);
+
+  // Colour of the slice and legend box of answer index `answer`; more answers than
+  // colours take them again from the start.
+  static Color AnswerColor(int answer);
 };
 
 // A new renderer of the given style (GraphStyle); null for an unknown style.

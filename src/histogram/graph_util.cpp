@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <limits>
+#include <vector>
 
 
 namespace orbica {
@@ -82,6 +83,36 @@ ContrastColors ContrastColorsFor(Color gradientTop, Color gradientBottom) {
     colors.axis = ColorDistance(g, kBlack) >= ColorDistance(g, kWhite) ? kBlack : kWhite;
   }
   return colors;
+}
+
+std::string AnswerLetter(int n) { return std::string(1, static_cast<char>('a' + n - 1)); }
+
+std::string FitText(Canvas& dc, const std::string& text, int width) {
+  if (dc.TextExtent(text).cx <= width) return text;
+  static const std::string kEllipsis = "\u2026";
+  if (dc.TextExtent(kEllipsis).cx > width) return {};
+
+  // Byte offsets where a character ends, so that a cut never splits one.
+  std::vector<std::size_t> ends;
+  for (std::size_t i = 1; i <= text.size(); ++i)
+    if (i == text.size() || (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) ends.push_back(i);
+
+  // The most characters that fit with the ellipsis; widths grow with the prefix.
+  std::size_t lo = 0, hi = ends.size();
+  while (lo < hi) {
+    const std::size_t mid = (lo + hi + 1) / 2;
+    if (dc.TextExtent(text.substr(0, ends[mid - 1]) + kEllipsis).cx <= width)
+      lo = mid;
+    else
+      hi = mid - 1;
+  }
+  std::size_t cut = lo == 0 ? 0 : ends[lo - 1];
+
+  // Prefer the end of the last whole word when it keeps most of what fits.
+  const std::size_t blank = cut == 0 ? std::string::npos : text.find_last_of(' ', cut);
+  if (blank != std::string::npos && blank > 0 && blank * 3 >= cut * 2) cut = blank;
+  while (cut > 0 && text[cut - 1] == ' ') --cut;
+  return text.substr(0, cut) + kEllipsis;
 }
 
 }  // namespace orbica

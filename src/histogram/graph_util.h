@@ -33,4 +33,14 @@ struct ContrastColors {
 };
 ContrastColors ContrastColorsFor(Color gradientTop, Color gradientBottom);
 
+// The letter that stands for answer number n (1-based) where there is no room
+// for its text: "a", "b", ...
+std::string AnswerLetter(int n);
+
+// The text as it fits a box `width` wide in the canvas's current font: unchanged
+// when it fits, otherwise shortened with an ellipsis ("…") after the last whole
+// word, or after the last whole character when cutting at a word would lose too
+// much; empty when not even the ellipsis fits.
+std::string FitText(Canvas& dc, const std::string& text, int width);
+
 }  // namespace orbica

@@ -148,6 +148,26 @@ TEST_F(Render, BarStylesShowTheSlotColours) {
   }
 }
 
+// A window keeps the navigation panel's strip below the graph free, and shows
+// the first answer's label highlighted unless told not to.
+TEST_F(Render, LikeAWindowAboveItsPanelWithTheFirstAnswerHighlighted) {
+  std::map<std::string, Png> images;
+  for (const std::string options : {"", "--no-highlight"}) {
+    const std::string out = Out("window.png");
+    std::string err;
+    ASSERT_EQ(RunCli(Folder(), "render --style bar2d --question 2 --size 600x400 " + options + " --out '" + out + "' ''", &err), 0)
+        << err;
+    ASSERT_TRUE(ReadPng(out, images[options]));
+  }
+  // The last rows hold only the gradient's horizontal lines.
+  for (const auto& [options, png] : images)
+    for (int y = png.height - 20; y < png.height; ++y)
+      for (int x = 1; x < png.width; ++x) ASSERT_EQ(png.At(x, y), png.At(0, y)) << options << " at " << x << ',' << y;
+  // The highlighted label stands on a block of the text colour.
+  constexpr std::uint32_t kTextColour = 0x151515;
+  EXPECT_GT(images[""].Count(kTextColour), images["--no-highlight"].Count(kTextColour) + 100);
+}
+
 TEST_F(Render, PiesOfFourSubpopulationsInTheAnswerColours) {
   const std::string out = Out("pie.png");
   std::string err;
@@ -156,9 +176,10 @@ TEST_F(Render, PiesOfFourSubpopulationsInTheAnswerColours) {
   ASSERT_TRUE(ReadPng(out, png));
   EXPECT_EQ(png.width, 1024);  // the default size
   EXPECT_EQ(png.height, 700);
-  // Question 2 has four answers: slices and legend boxes in palette entries 0..3.
-  for (const std::uint32_t colour : {kSlot0, kSlot1, kSlot2, kSlot3}) EXPECT_GT(png.Count(colour), 200u) << colour;
-  EXPECT_EQ(png.Count(0x8000FF), 0u);
+  // Question 2 has four answers: slices and legend boxes in the first four answer
+  // colours, none in the slots' colours.
+  for (const std::uint32_t colour : {0xE6194Bu, 0x3CB44Bu, 0xFFE119u, 0x4363D8u}) EXPECT_GT(png.Count(colour), 200u) << colour;
+  for (const std::uint32_t colour : {kSlot0, kSlot1, kSlot2, kSlot3}) EXPECT_EQ(png.Count(colour), 0u) << colour;
   EXPECT_GT(png.Count(0x000000), 500u);  // black outlines and texts
 }
 

@@ -18,26 +18,26 @@
 namespace orbica::test {
 
 // Question q (0-based) reads "Question <q+1>"; answer a of it has the long text
-// "Long <q+1>.<a+1>" and the short text "S<q+1>.<a+1>".
-inline std::string QuestionFileText() {
+// "Long <q+1>.<a+1>" and the short text "S<q+1>.<a+1>"; `tail` follows each.
+inline std::string QuestionFileText(const std::string& tail = "") {
   std::string text = std::to_string(kQuestionCount) + "\n";
   for (int q = 0; q < kQuestionCount; ++q) text += std::to_string(AnswerCount(q)) + (q + 1 < kQuestionCount ? " " : "\n");
   text += "==========\n";
   for (int q = 0; q < kQuestionCount; ++q) {
-    text += "Question " + std::to_string(q + 1) + "\n";
+    text += "Question " + std::to_string(q + 1) + tail + "\n";
     for (int a = 0; a < AnswerCount(q); ++a) {
       const std::string id = std::to_string(q + 1) + "." + std::to_string(a + 1);
-      text += "   - Long " + id + "\n     /S" + id + "/\n";
+      text += "   - Long " + id + tail + "\n     /S" + id + tail + "/\n";
     }
   }
   return text;
 }
 
 struct LoadedTexts {
-  LoadedTexts() {
+  explicit LoadedTexts(const std::string& tail = "") {
     WriteBytes(dir.File("data.mle"), TestModel::Uniform(1, 1000).Bytes());
     WriteBytes(dir.File("zData.gcd"), {});
-    WriteText(dir.File("Otazky.txt"), QuestionFileText());
+    WriteText(dir.File("Otazky.txt"), QuestionFileText(tail));
     if (model.Load(dir.File("data.mle"), notifier) != 0) ADD_FAILURE() << "model not loaded";
     if (questions.Load(dir.File("Otazky.txt"), model, notifier) != 1) ADD_FAILURE() << "question texts not loaded";
   }
@@ -92,6 +92,30 @@ class BarSpy : public Style {
     return result;
   }
 };
+
+// A tail that makes every question and answer text too long for a small graph.
+inline const std::string kLongTail = " of a census question with a rather long description";
+
+// Draws question 7 with the long texts into a rectangle `right` x `bottom`.
+template <class Graph>
+RecordingCanvas DrawWithLongTexts(Graph& graph, const HistogramData& data, int right, int bottom) {
+  const LoadedTexts longTexts(kLongTail);
+  graph.data = &data;
+  graph.questions = &longTexts.questions;
+  graph.questionIndex = 6;
+  RecordingCanvas dc;
+  graph.Draw(dc, 0, 0, right, bottom);
+  graph.questions = nullptr;
+  return dc;
+}
+
+// A text rectangle whose text begins with `start`, was shortened and fits its
+// rectangle in characters `charWidth` wide.
+inline void ExpectShortened(const CanvasCall& call, const std::string& start, int charWidth) {
+  EXPECT_EQ(call.text.rfind(start, 0), 0u) << call.text;
+  EXPECT_EQ(call.text.substr(call.text.size() - 3), "…") << call.text;
+  EXPECT_LE(charWidth * CodePointCount(call.text), call.args[2] - call.args[0]) << call.text;
+}
 
 inline std::vector<std::string> Texts(const std::vector<CanvasCall>& calls) {
   std::vector<std::string> texts;

@@ -60,6 +60,56 @@ TEST(GraphNumbers, PercentAndCountTexts) {
   EXPECT_EQ(TruncToInt(std::numeric_limits<double>::infinity()), std::numeric_limits<int>::max());
 }
 
+// Default font of the recording canvas: 8 per character, "…" included.
+TEST(GraphText, LongTextsEndInAnEllipsisAtAWordOrCharacter) {
+  struct Case {
+    std::string text;
+    int width;
+    std::string fitted;
+  };
+  const std::vector<Case> cases = {
+      {"Moravian Plain", 112, "Moravian Plain"},  // exactly as wide as the box
+      {"Moravian Plain", 111, "Moravian…"},       // "Moravian Pla…" fits; the word is kept whole
+      {"Moravian Plain", 72, "Moravian…"},
+      {"A Moravian", 72, "A Moravi…"},          // a word cut would lose too much
+      {"Technician or associate professional", 160, "Technician or…"},
+      {"Západočeský kraj", 64, "Západoč…"},   // never inside a character
+      {"Capital", 8, "…"},
+      {"Capital", 7, ""},
+      {"", 0, ""},
+  };
+  RecordingCanvas dc;
+  dc.SelectFont(CanvasFont::kDeviceDefault);
+  for (const Case& c : cases) {
+    const std::string fitted = FitText(dc, c.text, c.width);
+    EXPECT_EQ(fitted, c.fitted) << c.text << " in " << c.width;
+    EXPECT_LE(dc.TextExtent(fitted).cx, std::max(c.width, 0)) << c.text;
+  }
+}
+
+// In the graphs: answer labels and the title of the bar styles, and the pie's
+// legend texts.
+TEST(GraphText, TextsTooLongForTheirBoxesInTheGraphs) {
+  const HistogramData data = test::MakeData({{0.5, 0.25, 0.25}});
+  const auto withFlags = [](const RecordingCanvas& dc, unsigned flags) {
+    std::vector<CanvasCall> calls;
+    for (const CanvasCall& call : dc.CallsOf(CanvasOp::kTextInRect))
+      if (call.flags == flags) calls.push_back(call);
+    return calls;
+  };
+  BarGraph3D bars;
+  const RecordingCanvas barCanvas = test::DrawWithLongTexts(bars, data, 400, 302);
+  const std::vector<CanvasCall> labels = withFlags(barCanvas, kTextLeft | kTextSingleLine);
+  ASSERT_EQ(labels.size(), 3u);
+  for (const CanvasCall& call : labels) test::ExpectShortened(call, "S7.", RecordingCanvas::kWideCharWidth);
+  test::ExpectShortened(withFlags(barCanvas, kTextCenter).front(), "Question 7 of a", RecordingCanvas::kWideCharWidth);
+
+  PieGraph pie;
+  const std::vector<CanvasCall> legend = withFlags(test::DrawWithLongTexts(pie, data, 400, 400), kTextLeft);
+  ASSERT_EQ(legend.size(), 3u);
+  for (const CanvasCall& call : legend) test::ExpectShortened(call, "Long 7.", RecordingCanvas::kNarrowCharWidth);
+}
+
 TEST(GraphBackground, ThreePixelLinesFromTopToBottomColour) {
   RecordingCanvas dc;
   DrawBackground(dc, 0, 0, 640, 300, 0xC0C0C0, 0xFFFFFF);

@@ -102,8 +102,8 @@ TEST_F(PieLayout, SlicesFollowClockwiseFromThreeOClock) {
   EXPECT_EQ(slices[1].args[7], slices[0].args[5]);
   EXPECT_GT(slices[2].args[4], kCx + 140);
   EXPECT_EQ(slices[2].args[5], kCy);
-  EXPECT_EQ(slices[0].brush, SolidBrush(0x8080FF));
-  EXPECT_EQ(slices[2].brush, SolidBrush(0x80FFFF));
+  EXPECT_EQ(slices[0].brush, SolidBrush(PieGraph::AnswerColor(0)));
+  EXPECT_EQ(slices[2].brush, SolidBrush(PieGraph::AnswerColor(2)));
   EXPECT_EQ(slices[0].pen, SolidPen(kBlack));
   // Integer percents: 33, 33, 33; the first label stands outside the pie beside
   // the middle of its slice, at 4 to 5 o'clock.
@@ -117,21 +117,24 @@ TEST_F(PieLayout, SlicesFollowClockwiseFromThreeOClock) {
 }
 
 TEST_F(PieLayout, EmptySlicesFullSlicesAndEmptyPies) {
-  // A slice of 0 draws nothing but still has its label.
+  // A slice of 0 draws nothing and has no room for a label.
   const int zeroFirst[3] = {0, 500, 500};
   graph.DrawPie(dc, kCx, kCy, 200, 3, zeroFirst);
   EXPECT_EQ(dc.CallsOf(CanvasOp::kPie).size(), 2u);
-  EXPECT_EQ(test::Texts(PercentLabels(dc)), (std::vector<std::string>{"0", "50", "50"}));
+  EXPECT_EQ(test::Texts(PercentLabels(dc)), (std::vector<std::string>{"50", "50"}));
 
-  // The whole pie in one slice: both rays point to 3 o'clock (the whole disc).
+  // The whole pie in one slice: a full disc in its colour with one label and no
+  // radius line.
   dc.Clear();
   const int whole[3] = {0, 1000, 0};
   graph.DrawPie(dc, kCx, kCy, 200, 3, whole);
-  const std::vector<CanvasCall> discs = dc.CallsOf(CanvasOp::kPie);
+  EXPECT_TRUE(dc.CallsOf(CanvasOp::kPie).empty());
+  EXPECT_TRUE(dc.CallsOf(CanvasOp::kLine).empty());
+  const std::vector<CanvasCall> discs = dc.CallsOf(CanvasOp::kEllipse);
   ASSERT_EQ(discs.size(), 1u);
-  EXPECT_EQ(discs[0].brush, SolidBrush(0x80FF80));
-  EXPECT_EQ(discs[0].args, (std::vector<int>{kCx - 150, kCy - 150, kCx + 150, kCy + 150, kCx + 149, kCy, kCx + 150, kCy}));
-  EXPECT_EQ(test::Texts(PercentLabels(dc)), (std::vector<std::string>{"0", "100", "0"}));
+  EXPECT_EQ(discs[0].brush, SolidBrush(PieGraph::AnswerColor(1)));
+  EXPECT_EQ(discs[0].args, (std::vector<int>{kCx - 150, kCy - 150, kCx + 150, kCy + 150}));
+  EXPECT_EQ(test::Texts(PercentLabels(dc)), (std::vector<std::string>{"100"}));
 
   // Nothing to share out: an empty outline, no labels.
   dc.Clear();
@@ -172,7 +175,7 @@ TEST_F(PieLayout, LegendColumnsOfThreeWithShortTextsWhenNarrow) {
   const std::vector<CanvasCall> boxes = dc.CallsOf(CanvasOp::kRectangle);
   ASSERT_EQ(boxes.size(), 15u);
   EXPECT_EQ(boxes[4].args, (std::vector<int>{138, 463 + 4, 138 + 9, 463 + 13}));
-  EXPECT_EQ(boxes[4].brush, SolidBrush(0xFFFF80));
+  EXPECT_EQ(boxes[4].brush, SolidBrush(PieGraph::AnswerColor(4)));
   EXPECT_EQ(boxes[4].pen, SolidPen(kBlack));
 
   dc.Clear();
@@ -190,7 +193,84 @@ TEST_F(PieLayout, MoreAnswersThanColoursReuseThePalette) {
   EXPECT_EQ(boxes[19].brush, boxes[3].brush);
   const std::vector<CanvasCall> slices = dc.CallsOf(CanvasOp::kPie);
   ASSERT_EQ(slices.size(), 20u);
-  EXPECT_EQ(slices[17].brush, SolidBrush(0x80FF80));
+  EXPECT_EQ(slices[17].brush, SolidBrush(PieGraph::AnswerColor(1)));
+}
+
+// Where a percent label's text stands with the recording canvas's metrics.
+CanvasRect LabelTextBox(const CanvasCall& label) {
+  const int cx = (label.args[0] + label.args[2]) / 2, cy = (label.args[1] + label.args[3]) / 2;
+  const int width = RecordingCanvas::kNarrowCharWidth * CodePointCount(label.text);
+  return {cx - width / 2, cy - RecordingCanvas::kNarrowLineHeight / 2, cx + (width + 1) / 2,
+          cy + (RecordingCanvas::kNarrowLineHeight + 1) / 2};
+}
+
+// Thin slices anywhere round the pie: a label is left out where its slice is too
+// narrow for it, so no two labels overlap, while wide slices keep theirs.
+TEST_F(PieLayout, LabelsOfThinSlicesNeverOverlap) {
+  const std::vector<std::vector<int>> pies = {
+      {5, 5, 5, 985},           // at 3 o'clock, stacked vertically
+      {240, 8, 8, 8, 736},      // at 6 o'clock, side by side
+      {480, 10, 10, 10, 490},   // at 9 o'clock
+      {700, 20, 20, 20, 240},   // near 12 o'clock
+      {100, 100, 100, 100, 100, 100, 100, 100, 100, 100},
+  };
+  for (const std::vector<int>& values : pies) {
+    dc.Clear();
+    graph.DrawPie(dc, kCx, kCy, 200, static_cast<int>(values.size()), values.data());
+    const std::vector<CanvasCall> labels = PercentLabels(dc);
+    for (std::size_t i = 0; i < labels.size(); ++i)
+      for (std::size_t j = i + 1; j < labels.size(); ++j) {
+        const CanvasRect a = LabelTextBox(labels[i]), b = LabelTextBox(labels[j]);
+        EXPECT_TRUE(a.right <= b.left || b.right <= a.left || a.bottom <= b.top || b.bottom <= a.top)
+            << labels[i].text << " and " << labels[j].text << " of a pie starting with " << values[0];
+      }
+    // The wide slices (a tenth or more) are labelled.
+    std::size_t wide = 0;
+    for (const int v : values) wide += v >= 100;
+    EXPECT_GE(labels.size(), wide) << values[0];
+  }
+}
+
+// A label stands 1.5 lines outside the drawn circle on the bisector of its slice.
+TEST_F(PieLayout, LabelsStandOnTheirSlicesBisector) {
+  const int values[2] = {250, 750};
+  graph.DrawPie(dc, kCx, kCy, 200, 2, values);
+  const std::vector<CanvasCall> labels = PercentLabels(dc);
+  ASSERT_EQ(labels.size(), 2u);
+  // r = 150, distance 150 + 19 = 169; bisectors at 45 and 225 degrees (clockwise, y down).
+  EXPECT_EQ(labels[0].args, (std::vector<int>{kCx + 119 - 12, kCy + 119 - 6, kCx + 119 + 12, kCy + 119 + 6}));
+  EXPECT_EQ(labels[1].args, (std::vector<int>{kCx - 119 - 12, kCy - 119 - 6, kCx - 119 + 12, kCy - 119 + 6}));
+  EXPECT_EQ(test::Texts(labels), (std::vector<std::string>{"25", "75"}));
+}
+
+// Legend columns wider than 20 widths of "A" (120) show the long texts.
+TEST_F(PieLayout, LegendTextsLongOnlyAboveTwentyLetters) {
+  const HistogramData data = MakeData({{0.25, 0.25, 0.5}});
+  for (const auto& [right, text] : std::vector<std::pair<int, std::string>>{{132, "S7.1"}, {133, "Long 7.1"}}) {
+    dc.Clear();
+    Draw(data, 6, right, 400);  // one legend column of right - 2 x (right / 20)
+    EXPECT_EQ(LegendTexts(dc).front().text, text) << right;
+  }
+}
+
+// Every answer of a pie has a colour of its own, far from all others, whatever
+// the slots' colours are.
+TEST_F(PieLayout, AnswersHaveSixteenDistinctColours) {
+  std::vector<double> shares(16, 1.0 / 16);
+  const HistogramData data = MakeData({shares});
+  CSettings settings;
+  settings.colors.fill(0x123456);
+  graph.settings = &settings;
+  Draw(data, 0, 1200, 700);
+  const std::vector<CanvasCall> slices = dc.CallsOf(CanvasOp::kPie);
+  const std::vector<CanvasCall> boxes = dc.CallsOf(CanvasOp::kRectangle);
+  ASSERT_EQ(slices.size(), 16u);
+  ASSERT_EQ(boxes.size(), 16u);
+  for (std::size_t i = 0; i < 16; ++i) {
+    EXPECT_EQ(boxes[i].brush, slices[i].brush);
+    for (std::size_t j = i + 1; j < 16; ++j)
+      EXPECT_GE(ColorDistance(slices[i].brush.color, slices[j].brush.color), 100) << i << " and " << j;
+  }
 }
 
 }  // namespace
