@@ -44,6 +44,18 @@ double RayAngle(double cx, double cy, int x, int y) {
   return std::atan2(cy - y, x - cx) * 180.0 / std::numbers::pi;
 }
 
+// Antialiasing for the shapes drawn while it lives.
+class Smoothed {
+ public:
+  explicit Smoothed(QPainter& painter) : painter_(painter) { painter_.setRenderHint(QPainter::Antialiasing, true); }
+  ~Smoothed() { painter_.setRenderHint(QPainter::Antialiasing, false); }
+  Smoothed(const Smoothed&) = delete;
+  Smoothed& operator=(const Smoothed&) = delete;
+
+ private:
+  QPainter& painter_;
+};
+
 }  // namespace
 
 QColor QtCanvas::ToQColor(Color color) {
@@ -71,7 +83,10 @@ QFont QtCanvas::FontFor(CanvasFont font) {
 }
 
 QtCanvas::QtCanvas(QPainter& painter) : painter_(painter) {
+  // Lines and rectangles stay on whole pixels; curves, slanted edges and text
+  // are smoothed (see Smoothed below).
   painter_.setRenderHint(QPainter::Antialiasing, false);
+  painter_.setRenderHint(QPainter::TextAntialiasing, true);
   painter_.setBackgroundMode(Qt::TransparentMode);
   qpen_ = ToQPen(pen_);
   painter_.setPen(qpen_);
@@ -121,11 +136,13 @@ void QtCanvas::Polygon(const CanvasPoint* points, int count) {
   if (count < 2) return;
   QPolygon polygon(count);
   for (int i = 0; i < count; ++i) polygon.setPoint(i, points[i].x, points[i].y);
+  const Smoothed smoothed(painter_);
   painter_.drawPolygon(polygon, Qt::OddEvenFill);
 }
 
 void QtCanvas::Ellipse(int left, int top, int right, int bottom) {
   if (left == right || top == bottom) return;
+  const Smoothed smoothed(painter_);
   painter_.drawEllipse(OutlinedBox(left, top, right, bottom));
 }
 
@@ -136,6 +153,7 @@ void QtCanvas::Pie(int left, int top, int right, int bottom, int x1, int y1, int
   double span = RayAngle(cx, cy, x2, y2) - start;
   while (span <= 0) span += 360.0;
   while (span > 360.0) span -= 360.0;
+  const Smoothed smoothed(painter_);
   painter_.drawPie(OutlinedBox(left, top, right, bottom), static_cast<int>(std::lround(start * 16)),
                    static_cast<int>(std::lround(span * 16)));
 }
