@@ -107,7 +107,7 @@ void CHistogram::paintEvent(QPaintEvent*) {
   graph_->questionIndex = document_.QuestionIndex();
   graph_->interactive = true;
   auto draw = [&](QPainter& painter) {
-    QtCanvas canvas(painter);
+    QtCanvas canvas(painter, QtCanvas::Drawing::kSmoothed);
     DrawBackground(canvas, 0, 0, client.right() + 1, client.bottom() + 1, app_.Context().settings);
     graph_->Draw(canvas, client.left() + 5, client.top() + 5, client.right() + 1 - 5,
                  client.bottom() + 1 - panel_->PanelHeight() - 7);
@@ -211,7 +211,7 @@ PrintLegend CHistogram::Legend() const {
 void CHistogram::PrintPage(QPrinter& printer) {
   QPainter painter;
   if (!painter.begin(&printer)) return;
-  QtCanvas canvas(painter);
+  QtCanvas canvas(painter, QtCanvas::Drawing::kSmoothed);
   graph_->data = &document_.Data();
   graph_->questionIndex = document_.QuestionIndex();
   const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());

@@ -97,7 +97,7 @@ class QtCanvasTest : public QObject {
     QImage image = White();
     {
       QPainter painter(&image);
-      QtCanvas canvas(painter);
+      QtCanvas canvas(painter, QtCanvas::Drawing::kSmoothed);
       canvas.SelectPen(NullPen());
       canvas.SelectBrush(SolidBrush(0x00FF00));
       canvas.Ellipse(0, 0, 30, 30);
