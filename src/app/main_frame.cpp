@@ -28,8 +28,8 @@ namespace orbica {
 
 namespace {
 // The frame's own title; the active window's title follows it after " - ".
-QString FrameTitle() { return QCoreApplication::translate("CMainFrame", "Orbica"); }
-QString IdlePrompt() { return QCoreApplication::translate("CMainFrame", "For help press F1"); }
+QString FrameTitle() { return CMainFrame::tr("Orbica"); }
+QString IdlePrompt() { return CMainFrame::tr("For help press F1"); }
 }  // namespace
 
 CMainFrame::CMainFrame(CApp& app) : app_(app) {

@@ -617,6 +617,16 @@ class AppShellTest : public QObject {
     QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
   }
 
+  void crossTablesAreToolWindowsOfTheMainWindow() {
+    test::StartedApp started;
+    QVERIFY(started.Start());
+    Trigger(*started.app, "table.new");
+    auto* table = started.app->MainFrame()->findChild<QDialog*>(QStringLiteral("crossTable"));
+    QVERIFY(table && table->isVisible());
+    QCOMPARE(table->windowType(), Qt::Tool);  // kept above its owner by the window system
+    QCOMPARE(table->parentWidget(), started.app->MainFrame());
+  }
+
   void aboutShowsTheModelCounts() {
     test::StartedApp started;
     QVERIFY(started.Start());
