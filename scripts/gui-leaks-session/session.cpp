@@ -5,8 +5,8 @@
 // the way a user would and ends the program normally.
 //   orbica-gui-session WORK_FOLDER
 // Exits 1 when a step did not happen as planned or a message box came up.
-#include <QAction>
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
