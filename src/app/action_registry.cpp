@@ -12,10 +12,10 @@
 
 namespace orbica {
 
-namespace {
+// Every text below is marked for the translation pass in the context "Actions"
+// and translated when the actions and menus are built.
 
-// Marks a text for the translation pass; the registry translates it when it builds.
-#define ORBICA_TR(text) QT_TRANSLATE_NOOP("Actions", text)
+namespace {
 
 // The keys of the commands that have them; standard sequences where Qt has one.
 QList<QKeySequence> KeysOf(const QString& name) {
@@ -39,17 +39,17 @@ struct MenuSpec {
 
 const QList<MenuSpec>& MenuLayout() {
   static const QList<MenuSpec> menus = {
-      {"menu.histogram", ORBICA_TR("&Histogram"),
+      {"menu.histogram", QT_TRANSLATE_NOOP("Actions", "&Histogram"),
        {"histogram.newWindow", "histogram.closeWindow", "histogram.export", "", "histogram.print",
         "histogram.preview", "histogram.pageSetup", "", "histogram.exit"}},
-      {"menu.show", ORBICA_TR("&Show"),
+      {"menu.show", QT_TRANSLATE_NOOP("Actions", "&Show"),
        {"show.subpopulations", "", "show.questionList", "show.subpopulationList", "show.answerList", "",
         "show.toolbar", "show.statusBar"}},
-      {"menu.graph", ORBICA_TR("&Graph"), {"graph.bar2d", "graph.bar3d", "graph.cylinder", "graph.pie", "", "graph.beside", "graph.behind"}},
-      {"menu.analysis", ORBICA_TR("&Analysis"), {"analysis.run", "analysis.results"}},
+      {"menu.graph", QT_TRANSLATE_NOOP("Actions", "&Graph"), {"graph.bar2d", "graph.bar3d", "graph.cylinder", "graph.pie", "", "graph.beside", "graph.behind"}},
+      {"menu.analysis", QT_TRANSLATE_NOOP("Actions", "&Analysis"), {"analysis.run", "analysis.results"}},
       // The list of open histogram windows follows these items (the main frame adds it).
-      {"menu.window", ORBICA_TR("&Window"), {"window.cascade", "window.tile"}},
-      {"menu.help", ORBICA_TR("H&elp"), {"help.index", "help.gettingStarted", "help.paper", "", "help.about"}},
+      {"menu.window", QT_TRANSLATE_NOOP("Actions", "&Window"), {"window.cascade", "window.tile"}},
+      {"menu.help", QT_TRANSLATE_NOOP("Actions", "H&elp"), {"help.index", "help.gettingStarted", "help.paper", "", "help.about"}},
   };
   return menus;
 }
@@ -66,64 +66,62 @@ const QList<const char*>& ToolBarLayout() {
 
 const QList<ActionSpec>& ActionRegistry::Specs() {
   static const QList<ActionSpec> specs = {
-      {"histogram.newWindow", ORBICA_TR("&New window"), ORBICA_TR("Opens new histogram window"), ORBICA_TR("New window"),
+      {"histogram.newWindow", QT_TRANSLATE_NOOP("Actions", "&New window"), QT_TRANSLATE_NOOP("Actions", "Opens new histogram window"), QT_TRANSLATE_NOOP("Actions", "New window"),
        "new-window.svg", false},
-      {"histogram.closeWindow", ORBICA_TR("&Close window"), ORBICA_TR("Closes the active window"), ORBICA_TR("Close"), "",
+      {"histogram.closeWindow", QT_TRANSLATE_NOOP("Actions", "&Close window"), QT_TRANSLATE_NOOP("Actions", "Closes the active window"), QT_TRANSLATE_NOOP("Actions", "Close"), "",
        false},
-      {"histogram.export", ORBICA_TR("&Export"), "", "", "", false},
-      {"histogram.print", ORBICA_TR("&Print ..."), ORBICA_TR("Prints the histogram"), ORBICA_TR("Print"), "print.svg",
+      {"histogram.export", QT_TRANSLATE_NOOP("Actions", "&Export"), "", "", "", false},
+      {"histogram.print", QT_TRANSLATE_NOOP("Actions", "&Print ..."), QT_TRANSLATE_NOOP("Actions", "Prints the histogram"), QT_TRANSLATE_NOOP("Actions", "Print"), "print.svg",
        false},
-      {"histogram.preview", ORBICA_TR("Preview"), "", ORBICA_TR("Preview"), "", false},
-      {"histogram.pageSetup", ORBICA_TR("Page setup"), "", "", "", false},
-      {"histogram.exit", ORBICA_TR("&Exit"), ORBICA_TR("Exits the application"), ORBICA_TR("Exit"), "", false},
-      {"histogram.nextQuestion", ORBICA_TR("Next question"), "", "", "", false},
-      {"histogram.previousQuestion", ORBICA_TR("Previous question"), "", "", "", false},
+      {"histogram.preview", QT_TRANSLATE_NOOP("Actions", "Preview"), "", QT_TRANSLATE_NOOP("Actions", "Preview"), "", false},
+      {"histogram.pageSetup", QT_TRANSLATE_NOOP("Actions", "Page setup"), "", "", "", false},
+      {"histogram.exit", QT_TRANSLATE_NOOP("Actions", "&Exit"), QT_TRANSLATE_NOOP("Actions", "Exits the application"), QT_TRANSLATE_NOOP("Actions", "Exit"), "", false},
+      {"histogram.nextQuestion", QT_TRANSLATE_NOOP("Actions", "Next question"), "", "", "", false},
+      {"histogram.previousQuestion", QT_TRANSLATE_NOOP("Actions", "Previous question"), "", "", "", false},
       // The menu item and the toolbar button of each of these two are one action.
-      {"show.subpopulations", ORBICA_TR("Sub&populations"), ORBICA_TR("Displays the list of displayed subpopulations"),
-       ORBICA_TR("Displayed subpopulations"), "subpopulations.svg", true},
-      {"show.answerList", ORBICA_TR("&Answer list"), ORBICA_TR("Displays/hides the answer list"),
-       ORBICA_TR("Display/show the answer list"), "answer-list.svg", true},
-      {"show.questionList", ORBICA_TR("&Question list"), ORBICA_TR("Shows the question list"), "", "", false},
-      {"show.subpopulationList", ORBICA_TR("Subpopulation list"), "", "", "", false},
-      {"show.toolbar", ORBICA_TR("&Toolbar"), ORBICA_TR("Shows or hides the toolbar"), ORBICA_TR("Show/hide the toolbar"),
+      {"show.subpopulations", QT_TRANSLATE_NOOP("Actions", "Sub&populations"), QT_TRANSLATE_NOOP("Actions", "Displays the list of displayed subpopulations"),
+       QT_TRANSLATE_NOOP("Actions", "Displayed subpopulations"), "subpopulations.svg", true},
+      {"show.answerList", QT_TRANSLATE_NOOP("Actions", "&Answer list"), QT_TRANSLATE_NOOP("Actions", "Displays/hides the answer list"),
+       QT_TRANSLATE_NOOP("Actions", "Display/show the answer list"), "answer-list.svg", true},
+      {"show.questionList", QT_TRANSLATE_NOOP("Actions", "&Question list"), QT_TRANSLATE_NOOP("Actions", "Shows the question list"), "", "", false},
+      {"show.subpopulationList", QT_TRANSLATE_NOOP("Actions", "Subpopulation list"), "", "", "", false},
+      {"show.toolbar", QT_TRANSLATE_NOOP("Actions", "&Toolbar"), QT_TRANSLATE_NOOP("Actions", "Shows or hides the toolbar"), QT_TRANSLATE_NOOP("Actions", "Show/hide the toolbar"),
        "", true},
-      {"show.statusBar", ORBICA_TR("&Status bar"), ORBICA_TR("Shows or hides the status bar"),
-       ORBICA_TR("Show/hide the status bar"), "", true},
-      {"graph.bar2d", ORBICA_TR("2D bar"), ORBICA_TR("2D bar graph"), ORBICA_TR("2D bar graph"), "bar-2d.svg", true},
-      {"graph.bar3d", ORBICA_TR("3D bar"), ORBICA_TR("3D bar graph"), ORBICA_TR("3D bar graph"), "bar-3d.svg", true},
-      {"graph.cylinder", ORBICA_TR("cylinder"), ORBICA_TR("Cylinder graph"), ORBICA_TR("Cylinder graph"), "cylinder.svg",
+      {"show.statusBar", QT_TRANSLATE_NOOP("Actions", "&Status bar"), QT_TRANSLATE_NOOP("Actions", "Shows or hides the status bar"),
+       QT_TRANSLATE_NOOP("Actions", "Show/hide the status bar"), "", true},
+      {"graph.bar2d", QT_TRANSLATE_NOOP("Actions", "2D bar"), QT_TRANSLATE_NOOP("Actions", "2D bar graph"), QT_TRANSLATE_NOOP("Actions", "2D bar graph"), "bar-2d.svg", true},
+      {"graph.bar3d", QT_TRANSLATE_NOOP("Actions", "3D bar"), QT_TRANSLATE_NOOP("Actions", "3D bar graph"), QT_TRANSLATE_NOOP("Actions", "3D bar graph"), "bar-3d.svg", true},
+      {"graph.cylinder", QT_TRANSLATE_NOOP("Actions", "cylinder"), QT_TRANSLATE_NOOP("Actions", "Cylinder graph"), QT_TRANSLATE_NOOP("Actions", "Cylinder graph"), "cylinder.svg",
        true},
-      {"graph.pie", ORBICA_TR("pie"), ORBICA_TR("Pie graph"), ORBICA_TR("Pie graph"), "pie.svg", true},
-      {"graph.beside", ORBICA_TR("beside"), "", "", "", true},
-      {"graph.behind", ORBICA_TR("behind"), "", "", "", true},
-      {"graph.arrangement", ORBICA_TR("Arrange subpopulations behind or beside each other"),
-       ORBICA_TR("Switches the arrangement when displaying more then one subpopulation"),
-       ORBICA_TR("Arrange subpopulations behind or beside each other"), "arrangement.svg", true},
-      {"graph.errors", ORBICA_TR("Display errors?"), ORBICA_TR("Determine whether the calculated errors are indicated."),
-       ORBICA_TR("Display errors?"), "errors.svg", true},
+      {"graph.pie", QT_TRANSLATE_NOOP("Actions", "pie"), QT_TRANSLATE_NOOP("Actions", "Pie graph"), QT_TRANSLATE_NOOP("Actions", "Pie graph"), "pie.svg", true},
+      {"graph.beside", QT_TRANSLATE_NOOP("Actions", "beside"), "", "", "", true},
+      {"graph.behind", QT_TRANSLATE_NOOP("Actions", "behind"), "", "", "", true},
+      {"graph.arrangement", QT_TRANSLATE_NOOP("Actions", "Arrange subpopulations behind or beside each other"),
+       QT_TRANSLATE_NOOP("Actions", "Switches the arrangement when displaying more then one subpopulation"),
+       QT_TRANSLATE_NOOP("Actions", "Arrange subpopulations behind or beside each other"), "arrangement.svg", true},
+      {"graph.errors", QT_TRANSLATE_NOOP("Actions", "Display errors?"), QT_TRANSLATE_NOOP("Actions", "Determine whether the calculated errors are indicated."),
+       QT_TRANSLATE_NOOP("Actions", "Display errors?"), "errors.svg", true},
       // Flips the errors against the toolbar button; no menu item, button or key issues it.
-      {"graph.errorsInverse", ORBICA_TR("Display errors?"),
-       ORBICA_TR("Determine whether the calculated errors are indicated."), "", "", false},
-      {"graph.absolute", ORBICA_TR("Show absolute or relative values"),
-       ORBICA_TR("Determine whether relative or absolute values are shown"), ORBICA_TR("Show absolute or relative values"),
+      {"graph.errorsInverse", QT_TRANSLATE_NOOP("Actions", "Display errors?"),
+       QT_TRANSLATE_NOOP("Actions", "Determine whether the calculated errors are indicated."), "", "", false},
+      {"graph.absolute", QT_TRANSLATE_NOOP("Actions", "Show absolute or relative values"),
+       QT_TRANSLATE_NOOP("Actions", "Determine whether relative or absolute values are shown"), QT_TRANSLATE_NOOP("Actions", "Show absolute or relative values"),
        "absolute.svg", true},
-      {"table.new", ORBICA_TR("2D table"), ORBICA_TR("Shows the 2D table"), "", "table-2d.svg", false},
-      {"analysis.run", ORBICA_TR("Run.."), "", "", "", false},
-      {"analysis.results", ORBICA_TR("Show last results"), "", "", "", false},
-      {"window.cascade", ORBICA_TR("&Cascade"), "", "", "", false},
-      {"window.tile", ORBICA_TR("&Tile"), "", "", "", false},
-      {"help.index", ORBICA_TR("&Index"), ORBICA_TR("Displays the help index"), ORBICA_TR("Help index"), "", false},
-      {"help.gettingStarted", ORBICA_TR("&Getting started.."), "", "", "", false},
-      {"help.paper", ORBICA_TR("&Paper (PDF)"), "", "", "", false},
-      {"help.about", ORBICA_TR("&About"), ORBICA_TR("Display the asbout inforamtion"), ORBICA_TR("About.."), "", false},
-      {"help.contents", ORBICA_TR("Help"), ORBICA_TR("Displays help"), ORBICA_TR("Help"), "", false},
-      {"help.whatsThis", ORBICA_TR("Help"), ORBICA_TR("Displays context help"), ORBICA_TR("Help"), "context-help.svg",
+      {"table.new", QT_TRANSLATE_NOOP("Actions", "2D table"), QT_TRANSLATE_NOOP("Actions", "Shows the 2D table"), "", "table-2d.svg", false},
+      {"analysis.run", QT_TRANSLATE_NOOP("Actions", "Run.."), "", "", "", false},
+      {"analysis.results", QT_TRANSLATE_NOOP("Actions", "Show last results"), "", "", "", false},
+      {"window.cascade", QT_TRANSLATE_NOOP("Actions", "&Cascade"), "", "", "", false},
+      {"window.tile", QT_TRANSLATE_NOOP("Actions", "&Tile"), "", "", "", false},
+      {"help.index", QT_TRANSLATE_NOOP("Actions", "&Index"), QT_TRANSLATE_NOOP("Actions", "Displays the help index"), QT_TRANSLATE_NOOP("Actions", "Help index"), "", false},
+      {"help.gettingStarted", QT_TRANSLATE_NOOP("Actions", "&Getting started.."), "", "", "", false},
+      {"help.paper", QT_TRANSLATE_NOOP("Actions", "&Paper (PDF)"), "", "", "", false},
+      {"help.about", QT_TRANSLATE_NOOP("Actions", "&About"), QT_TRANSLATE_NOOP("Actions", "Display the asbout inforamtion"), QT_TRANSLATE_NOOP("Actions", "About.."), "", false},
+      {"help.contents", QT_TRANSLATE_NOOP("Actions", "Help"), QT_TRANSLATE_NOOP("Actions", "Displays help"), QT_TRANSLATE_NOOP("Actions", "Help"), "", false},
+      {"help.whatsThis", QT_TRANSLATE_NOOP("Actions", "Help"), QT_TRANSLATE_NOOP("Actions", "Displays context help"), QT_TRANSLATE_NOOP("Actions", "Help"), "context-help.svg",
        false},
   };
   return specs;
 }
-
-#undef ORBICA_TR
 
 ActionRegistry::ActionRegistry(QWidget* owner) {
   const auto tr = [](const char* text) { return QCoreApplication::translate(kActionContext, text); };
