@@ -1,6 +1,7 @@
 // Takes the user guide's screenshots: starts Orbica on a census folder, arranges
 // its windows as a user would and grabs the screen of the running X server.
 //   orbica-gui-tour CENSUS_FOLDER OUTPUT_FOLDER   (run it under xvfb-run)
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -18,7 +19,6 @@
 #include "app/answer_list.h"
 #include "app/app.h"
 #include "app/child_frame.h"
-#include "app/command_table.h"
 #include "app/dokument.h"
 #include "app/histogram_view.h"
 #include "app/main_frame.h"
@@ -82,18 +82,18 @@ int main(int argc, char** argv) {
   app.RefreshAllHistograms();
 
   // Window 1: 3D bars beside each other with their error boxes, on the age groups.
-  frame->Action(orbica::cmd::kArrangement)->setChecked(true);
-  frame->Action(orbica::cmd::kDisplayErrors)->setChecked(true);
+  frame->Action(QStringLiteral("graph.arrangement"))->setChecked(true);
+  frame->Action(QStringLiteral("graph.errors"))->setChecked(true);
   orbica::CChildFrame* first = frame->ActiveChildFrame();
   first->Document()->SetQuestion(2);
-  frame->Route(orbica::cmd::k3DBar);
+  frame->Action(QStringLiteral("graph.bar3d"))->trigger();
   // Window 2: pies of the main occupation.
   orbica::CChildFrame* second = frame->NewHistogramWindow();
   second->Document()->SetQuestion(5);
-  frame->Route(orbica::cmd::kPie);
+  frame->Action(QStringLiteral("graph.pie"))->trigger();
   frame->MdiArea()->tileSubWindows();
   frame->MdiArea()->setActiveSubWindow(first);
-  frame->Route(orbica::cmd::kAnswerList);
+  frame->Action(QStringLiteral("show.answerList"))->trigger();
   if (QWidget* answers = app.AnswerList()) {
 
     const QRect area = frame->geometry();
@@ -102,9 +102,9 @@ int main(int argc, char** argv) {
   Shot(output, "main-window.png");
 
   frame->MdiArea()->setActiveSubWindow(first);
-  frame->Route(orbica::cmd::kCylinder);
-  frame->Route(orbica::cmd::kAnswerList);  // hide it again
-  frame->Route(orbica::cmd::kTable2D);
+  frame->Action(QStringLiteral("graph.cylinder"))->trigger();
+  frame->Action(QStringLiteral("show.answerList"))->trigger();  // hide it again
+  frame->Action(QStringLiteral("table.new"))->trigger();
   Shot(output, "cross-table.png");
   for (QWidget* w : QApplication::topLevelWidgets())
     if (w->windowTitle().startsWith(QStringLiteral("Table for"))) w->close();
@@ -129,9 +129,9 @@ int main(int argc, char** argv) {
     dialog->accept();
   });
   results.start(200);
-  frame->Route(orbica::cmd::kRunAnalysis);
+  frame->Action(QStringLiteral("analysis.run"))->trigger();
   frame->MdiArea()->setActiveSubWindow(second);
-  frame->Route(orbica::cmd::k3DBar);
+  frame->Action(QStringLiteral("graph.bar3d"))->trigger();
   second->Document()->SetQuestion(12);
   Shot(output, "analysis-slot3.png");
   return 0;

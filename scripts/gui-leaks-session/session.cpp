@@ -6,6 +6,7 @@
 //   orbica-gui-session WORK_FOLDER
 // Exits 1 when a step did not happen as planned or a message box came up.
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -25,7 +26,6 @@
 #include "app/analysis_dialog.h"
 #include "app/app.h"
 #include "app/child_frame.h"
-#include "app/command_table.h"
 #include "app/dokument.h"
 #include "app/main_frame.h"
 #include "cli/sample_census.h"
@@ -141,19 +141,19 @@ int main(int argc, char** argv) {
     if (modals.Seen(QStringLiteral("gettingStarted")) != 1) Fail(QStringLiteral("no getting-started text at start-up"));
 
     // Two more histogram windows, every style and option in each, stepping through questions.
-    frame.Route(cmd::kNewWindow);
-    frame.Route(cmd::kNewWindow);
+    frame.Action(QStringLiteral("histogram.newWindow"))->trigger();
+    frame.Action(QStringLiteral("histogram.newWindow"))->trigger();
     Settle();
     int question = 0;
     for (CChildFrame* child : frame.ChildFrames()) {
       frame.MdiArea()->setActiveSubWindow(child);
-      for (int style : {cmd::k2DBar, cmd::k3DBar, cmd::kCylinder, cmd::kPie, cmd::k3DBar}) {
-        frame.Route(style);
+      for (const char* style : {"graph.bar2d", "graph.bar3d", "graph.cylinder", "graph.pie", "graph.bar3d"}) {
+        frame.Action(QString::fromLatin1(style))->trigger();
         child->Document()->SetQuestion(question++ % kQuestionCount);
         Settle(30);
       }
-      for (int option : {cmd::kBehind, cmd::kDisplayErrors, cmd::kAbsolute, cmd::kBeside, cmd::kAbsolute}) {
-        frame.Route(option);
+      for (const char* option : {"graph.behind", "graph.errors", "graph.absolute", "graph.beside", "graph.absolute"}) {
+        frame.Action(QString::fromLatin1(option))->trigger();
         Settle(30);
       }
     }
@@ -172,22 +172,22 @@ int main(int argc, char** argv) {
     Settle();
 
     // The answer list, the panel closed and opened, cross tables, the help.
-    frame.Route(cmd::kAnswerList);
+    frame.Action(QStringLiteral("show.answerList"))->trigger();
     Settle();
     if (!app.AnswerList()) Fail(QStringLiteral("no answer list"));
     app.TogglePanel();
     Settle();
     app.TogglePanel();
     Settle();
-    frame.Route(cmd::kTable2D);
-    frame.Route(cmd::kTable2D);
+    frame.Action(QStringLiteral("table.new"))->trigger();
+    frame.Action(QStringLiteral("table.new"))->trigger();
     Settle();
-    frame.Route(cmd::kHelpIndex);
+    frame.Action(QStringLiteral("help.index"))->trigger();
     Settle();
 
     // The modal dialogs.
-    for (int command : {cmd::kAbout, cmd::kQuestionList, cmd::kSubpopulationList}) {
-      frame.Route(command);
+    for (const char* command : {"help.about", "show.questionList", "show.subpopulationList"}) {
+      frame.Action(QString::fromLatin1(command))->trigger();
       Settle();
     }
 
@@ -196,17 +196,17 @@ int main(int argc, char** argv) {
     printer.setOutputFormat(QPrinter::PdfFormat);
     const QString pdf = QString::fromStdString(folder) + QStringLiteral("/page.pdf");
     printer.setOutputFileName(pdf);
-    frame.Route(cmd::kPrint);
+    frame.Action(QStringLiteral("histogram.print"))->trigger();
     Settle();
     if (QFileInfo(pdf).size() < 1000) Fail(QStringLiteral("nothing printed to ") + pdf);
-    frame.Route(cmd::kPrintPreview);
+    frame.Action(QStringLiteral("histogram.preview"))->trigger();
     Settle();
 
     // An analysis: parameters, the search behind the progress dialog, the results.
-    frame.Route(cmd::kRunAnalysis);
+    frame.Action(QStringLiteral("analysis.run"))->trigger();
     Settle(300);
     if (app.Context().analysis.ResultCount() == 0) Fail(QStringLiteral("the analysis found nothing"));
-    frame.Route(cmd::kShowResults);
+    frame.Action(QStringLiteral("analysis.results"))->trigger();
     Settle();
     for (const char* name : {"aboutDialog", "questionList", "subpopulationList", "QPrintDialog", "QPrintPreviewDialog",
                              "analysisDialog", "progressDialog", "analysisResults"})

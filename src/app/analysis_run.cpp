@@ -77,16 +77,6 @@ class UiThreadNotifier final : public Notifier {
   std::atomic<bool> discard_{false};
 };
 
-void InstallAnalysis(CApp& app) {
-  app.runAnalysis = [](CApp& a) { return RunAnalysis(a, a.MainFrame()); };
-  app.showResults = [](CApp& a) { ShowResults(a.Context().analysis, a.Context().questions, a.MainFrame()); };
-  // The context holds the analysis; these only read it.
-  app.hasResults = [](const CApp& a) { return a.Context().analysis.HasResults(); };
-  app.resultCount = [](const CApp& a) { return a.Context().analysis.ResultCount(); };
-}
-
-const WindowInstaller kInstall(&InstallAnalysis);
-
 }  // namespace
 
 bool RunSearch(CAnalysis& analysis, Notifier& notifier, QWidget* parent) {

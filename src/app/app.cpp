@@ -9,29 +9,44 @@
 #include <QScreen>
 #include <QUrl>
 
+#include <QAction>
+
+#include "app/analysis_results.h"
+#include "app/analysis_run.h"
 #include "app/answer_list.h"
 #include "app/child_frame.h"
+#include "app/cross_table_window.h"
 #include "app/dialogs.h"
 #include "app/dokument.h"
+#include "app/histogram_view.h"
 #include "app/main_frame.h"
+#include "app/question_list_dialog.h"
+#include "app/subpopulation_list_dialog.h"
+#include "app/subpopulation_panel.h"
 
 namespace orbica {
-
-namespace {
-std::vector<void (*)(CApp&)>& Installers() {
-  static std::vector<void (*)(CApp&)> installers;
-  return installers;
-}
-}  // namespace
-
-WindowInstaller::WindowInstaller(void (*install)(CApp& app)) { Installers().push_back(install); }
 
 CApp::CApp(QString folder, orbica::Notifier* notifier)
     : folder_(std::move(folder)),
       boxes_(notifier ? nullptr : std::make_unique<QtNotifier>()),
       notifier_(notifier ? *notifier : *boxes_),
       context_(std::make_unique<AppContext>(notifier_, folder_.toStdString())) {
-  for (void (*install)(CApp&) : Installers()) install(*this);
+  InstallWindows();
+}
+
+void CApp::InstallWindows() {
+  createPanel = [](CApp& app) -> QWidget* { return CMPanel::Create(app); };
+  refillPanel = [](CApp& app) {
+    if (auto* panel = qobject_cast<CMPanel*>(app.panel_.data())) panel->Reload();
+  };
+  chooseQuestion = RunQuestionList;
+  openCrossTable = [](CApp& app) { OpenCrossTable(app); };
+  showSubpopulationList = RunSubpopulationList;
+  runAnalysis = [](CApp& app) { return orbica::RunAnalysis(app, app.MainFrame()); };
+  showResults = [](CApp& app) { ShowResults(app.Context().analysis, app.Context().questions, app.MainFrame()); };
+  // The context holds the analysis; these only read it.
+  hasResults = [](const CApp& app) { return app.Context().analysis.HasResults(); };
+  resultCount = [](const CApp& app) { return app.Context().analysis.ResultCount(); };
 }
 
 CApp::~CApp() {
@@ -45,13 +60,20 @@ QString CApp::CensusFile(const QString& name) const { return QDir(folder_).fileP
 bool CApp::InitInstance() {
   if (context_->StartUp() != 0) return false;
   mainFrame_ = std::make_unique<CMainFrame>(*this);
+  if (boxes_) boxes_->SetDefaultOwner(mainFrame_.get());
+  ConnectActions();
   // Without a window manager "maximised" means nothing; fill the screen then too.
   if (QScreen* screen = QGuiApplication::primaryScreen()) mainFrame_->setGeometry(screen->availableGeometry());
   mainFrame_->showMaximized();
   mainFrame_->NewHistogramWindow();
   TogglePanel();
-  mainFrame_->UpdateCommandStates();
+  UpdateActionStates();
   ShowGettingStarted(false);
+  // The keys go to the histogram window, as they would after a click into it.
+  if (CHistogram* view = mainFrame_->ActiveView()) {
+    mainFrame_->activateWindow();
+    view->setFocus(Qt::OtherFocusReason);
+  }
   return true;
 }
 
@@ -85,7 +107,7 @@ void CApp::TogglePanel() {
   } else if (createPanel) {
     panel_ = createPanel(*this);
   }
-  if (mainFrame_) mainFrame_->UpdateCommandStates();
+  if (mainFrame_) mainFrame_->UpdateShellState();
 }
 
 bool CApp::PanelVisible() const { return panel_ && panel_->isVisible(); }
@@ -100,50 +122,47 @@ void CApp::ShowGettingStarted(bool forced) {
   dialog.exec();
 }
 
-bool CApp::OnCommand(int id) {
-  switch (id) {
-    case cmd::kAbout: {
-      CAboutDlg dialog(context_->model, mainFrame_.get());
-      dialog.exec();
-      return true;
-    }
-    case cmd::kGettingStarted:
-      ShowGettingStarted(true);
-      return true;
-    case cmd::kPaper:
-      // Nothing is reported when no viewer opens.
-      QDesktopServices::openUrl(QUrl::fromLocalFile(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("paper.pdf"))));
-      return true;
-    case cmd::kNewWindow:
-      if (mainFrame_) mainFrame_->NewHistogramWindow();
-      return true;
-    case cmd::kPageSetup: {
-      QPageSetupDialog dialog(&Printer(), mainFrame_.get());
-      dialog.exec();
-      return true;
-    }
-    case cmd::kHelpIndex:
-      if (mainFrame_) mainFrame_->ShowHelp(QStringLiteral("index.html"));
-      return true;
-    case cmd::kSubpopulationList:
-      if (showSubpopulationList) showSubpopulationList(*this);
-      return showSubpopulationList != nullptr;
-    case cmd::kTable2D:
-      if (openCrossTable) openCrossTable(*this);
-      return openCrossTable != nullptr;
-    case cmd::kRunAnalysis:
-      if (runAnalysis) RunAnalysis();
-      return runAnalysis != nullptr;
-    case cmd::kShowResults:
-      if (showResults) showResults(*this);
-      return showResults != nullptr;
-    default:
-      return false;
-  }
+void CApp::ConnectActions() {
+  const auto on = [this](const char* name, auto handler) {
+    connect(mainFrame_->Action(QString::fromLatin1(name)), &QAction::triggered, this, handler);
+  };
+  on("help.about", [this] {
+    CAboutDlg dialog(context_->model, mainFrame_.get());
+    dialog.exec();
+  });
+  on("help.gettingStarted", [this] { ShowGettingStarted(true); });
+  on("help.paper", [] {
+    // Nothing is reported when no viewer opens.
+    QDesktopServices::openUrl(
+        QUrl::fromLocalFile(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("paper.pdf"))));
+  });
+  on("histogram.newWindow", [this] { mainFrame_->NewHistogramWindow(); });
+  on("histogram.pageSetup", [this] {
+    QPageSetupDialog dialog(&Printer(), mainFrame_.get());
+    dialog.exec();
+  });
+  on("help.index", [this] { mainFrame_->ShowHelp(QStringLiteral("index.html")); });
+  on("show.subpopulationList", [this] {
+    if (showSubpopulationList) showSubpopulationList(*this);
+  });
+  on("table.new", [this] {
+    if (openCrossTable) openCrossTable(*this);
+  });
+  on("analysis.run", [this] { RunAnalysis(); });
+  on("analysis.results", [this] {
+    if (showResults) showResults(*this);
+  });
+}
+
+void CApp::UpdateActionStates() {
+  if (!mainFrame_) return;
+  mainFrame_->Action(QStringLiteral("analysis.results"))->setEnabled(showResults && hasResults && hasResults(*this));
 }
 
 void CApp::RunAnalysis() {
-  if (!runAnalysis(*this)) return;
+  const bool completed = runAnalysis && runAnalysis(*this);
+  UpdateActionStates();
+  if (!completed) return;
   // A completed run: the best result goes into slot 3 (the slot may ask to save first).
   if (resultCount && resultCount(*this) > 0) {
     context_->displayed.Select(kResultSlot, 0);
@@ -152,30 +171,6 @@ void CApp::RunAnalysis() {
   RefreshAllHistograms();
   if (refillPanel && panel_) refillPanel(*this);
   if (showResults) showResults(*this);
-}
-
-bool CApp::OnUpdateCommand(int id, CommandState& state) {
-  switch (id) {
-    case cmd::kSubpopulationList:
-      return showSubpopulationList != nullptr;
-    case cmd::kTable2D:
-      return openCrossTable != nullptr;
-    case cmd::kRunAnalysis:
-      return runAnalysis != nullptr;
-    case cmd::kShowResults:
-      if (!showResults) return false;
-      state.enabled = hasResults && hasResults(*this);
-      return true;
-    case cmd::kAbout:
-    case cmd::kGettingStarted:
-    case cmd::kPaper:
-    case cmd::kNewWindow:
-    case cmd::kPageSetup:
-    case cmd::kHelpIndex:
-      return true;
-    default:
-      return false;
-  }
 }
 
 }  // namespace orbica

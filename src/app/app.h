@@ -10,7 +10,6 @@
 #include <memory>
 #include <optional>
 
-#include "app/command_table.h"
 #include "app/qt_notifier.h"
 #include "engine/app_context.h"
 
@@ -22,15 +21,7 @@ namespace orbica {
 class CMainFrame;
 class COdpovedi;
 
-class CApp;
-
-// Registers a function that installs windows into every application object
-// (define one as a namespace-scope constant in the file of those windows).
-struct WindowInstaller {
-  explicit WindowInstaller(void (*install)(CApp& app));
-};
-
-class CApp : public QObject, public CommandTarget {
+class CApp : public QObject {
   Q_OBJECT
 
  public:
@@ -66,9 +57,8 @@ class CApp : public QObject, public CommandTarget {
   // The "Run.." command: the analysis, then its best result in slot 3 and the results dialog.
   void RunAnalysis();
 
-  // Windows that other parts of the application provide, installed through
-  // WindowInstaller before start-up builds the windows. A command whose window
-  // is not installed is shown disabled.
+  // The windows that other parts of the application provide; the constructor
+  // sets each to the program's own, tests may put stand-ins in their place.
   // The subpopulation panel: creates it open (parented to the main frame).
   std::function<QWidget*(CApp&)> createPanel;
   // Lets the panel reload its lists and check boxes from the slots (when open).
@@ -86,13 +76,16 @@ class CApp : public QObject, public CommandTarget {
   std::function<bool(const CApp&)> hasResults;
   std::function<int(const CApp&)> resultCount;
 
-  bool OnCommand(int id) override;
-  bool OnUpdateCommand(int id, CommandState& state) override;
+  // Enabling of the program-wide commands (the last results need a result list).
+  void UpdateActionStates();
 
   // The census file with this name in the census folder.
   QString CensusFile(const QString& name) const;
 
  private:
+  void InstallWindows();
+  void ConnectActions();
+
   QString folder_;
   std::unique_ptr<QtNotifier> boxes_;
   orbica::Notifier& notifier_;

@@ -8,7 +8,6 @@
 #include "app/app.h"
 #include "app/dokument.h"
 #include "app/histogram_view.h"
-#include "app/main_frame.h"
 #include "app/placement.h"
 
 namespace orbica {
@@ -28,11 +27,8 @@ CChildFrame::CChildFrame(CApp& app) : app_(app) {
   document_ = new CDokument(app, this);
   view_ = new CHistogram(app, *document_, this);
   setWidget(view_);
-  connect(document_, &CDokument::TitleChanged, this, [this](const QString& title) {
-    setWindowTitle(title);
-    if (app_.MainFrame() && app_.MainFrame()->ActiveChildFrame() == this)
-      app_.MainFrame()->setWindowTitle(QStringLiteral("Orbica - ") + title);
-  });
+  // The main frame follows the title of its active window.
+  connect(document_, &CDokument::TitleChanged, this, &QWidget::setWindowTitle);
   // The smallest frame the view allows while the user drags a border.
   const QSize frameExtra = QSize(8, 30);
   setMinimumSize(view_->MinimumWidth() + frameExtra.width(), view_->MinimumHeight() + frameExtra.height());
@@ -85,8 +81,5 @@ void CChildFrame::RefillAnswerList() {
   list->Refill(document_->QuestionIndex(), document_->Data());
   list->SelectLine(view_->SelectedAnswer() - 1);
 }
-
-bool CChildFrame::OnCommand(int) { return false; }
-bool CChildFrame::OnUpdateCommand(int, CommandState&) { return false; }
 
 }  // namespace orbica

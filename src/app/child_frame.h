@@ -4,15 +4,13 @@
 
 #include <QMdiSubWindow>
 
-#include "app/command_table.h"
-
 namespace orbica {
 
 class CApp;
 class CDokument;
 class CHistogram;
 
-class CChildFrame : public QMdiSubWindow, public CommandTarget {
+class CChildFrame : public QMdiSubWindow {
   Q_OBJECT
 
  public:
@@ -30,9 +28,6 @@ class CChildFrame : public QMdiSubWindow, public CommandTarget {
   void OnActivated();
   // Refills the answer list (when it exists) from this window and selects its answer.
   void RefillAnswerList();
-
-  bool OnCommand(int id) override;
-  bool OnUpdateCommand(int id, CommandState& state) override;
 
   // Histogram windows open now, and the last number handed out.
   static int OpenCount() { return openCount_; }

@@ -28,11 +28,6 @@ constexpr int kTopListId = 1068, kLeftListId = 1069, kTableId = 1000, kOkId = 1;
 constexpr int kDroppedWidth = 300;
 constexpr int kTableFontPixels = 13;
 
-void InstallCrossTable(CApp& app) {
-  app.openCrossTable = [](CApp& a) { OpenCrossTable(a); };
-}
-const WindowInstaller kInstall(&InstallCrossTable);
-
 // A fixed-pitch face for the table, so that its columns line up: the desktop's
 // fixed font, or else the first face the font database knows to be fixed-pitch.
 QFont TableFont() {
@@ -59,7 +54,8 @@ QFont TableFont() {
 
 C2DTable::C2DTable(CApp& app, QWidget* parent) : QDialog(parent), app_(app) {
   setObjectName(QStringLiteral("crossTable"));
-  setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint |
+  // A tool window of the main window: it stays above it while the user works there.
+  setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint |
                  Qt::WindowCloseButtonHint);
   setModal(false);
   const DialogBuilder builder(kTemplate, this, {{kTableId, [](QWidget* p) { return new QPlainTextEdit(p); }}});

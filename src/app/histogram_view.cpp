@@ -1,5 +1,6 @@
 #include "app/histogram_view.h"
 
+#include <QAction>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPrintDialog>
@@ -8,6 +9,7 @@
 #include <QToolTip>
 #include <cmath>
 
+#include "app/action_registry.h"
 #include "app/answer_list.h"
 #include "app/app.h"
 #include "app/canvas/qt_canvas.h"
@@ -23,37 +25,38 @@ CHistogram::CHistogram(CApp& app, CDokument& document, QWidget* parent)
   setObjectName(QStringLiteral("histogramView"));
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(true);
-  setWhatsThis(QStringLiteral("A histogram window: the answers of one question in the displayed subpopulations. "
-                              "Press F1 for help."));
+  setFocusPolicy(Qt::StrongFocus);
+  setWhatsThis(tr("A histogram window: the answers of one question in the displayed subpopulations. "
+                  "Press F1 for help."));
   panel_ = new Panel(*this);
   minimumWidth_ = std::max(panel_->PanelWidth() + 20, 150);
   minimumHeight_ = std::max(panel_->PanelHeight() + 150, 200);
-  SwitchStyle(cmd::k3DBar);
+  SwitchStyle(kStyleBar3D);
   connect(&document_, &CDokument::Updated, this, &CHistogram::OnDocumentUpdated);
 }
 
 CHistogram::~CHistogram() = default;
 
-bool CHistogram::ToolbarChecked(int id) const {
+bool CHistogram::ToolbarChecked(const char* name) const {
   CMainFrame* frame = app_.MainFrame();
-  return frame && frame->IsChecked(id);
+  return frame && frame->Action(QString::fromLatin1(name))->isChecked();
 }
 
 void CHistogram::TakeOptionsFromToolbar() {
-  graph_->SetArrangement(ToolbarChecked(cmd::kArrangement) ? kArrangementBeside : kArrangementBehind);
-  graph_->showErrors = ToolbarChecked(cmd::kDisplayErrors);
-  graph_->absolute = ToolbarChecked(cmd::kAbsolute);
+  graph_->SetArrangement(ToolbarChecked("graph.arrangement") ? kArrangementBeside : kArrangementBehind);
+  graph_->showErrors = ToolbarChecked("graph.errors");
+  graph_->absolute = ToolbarChecked("graph.absolute");
   update();
+  Q_EMIT StateChanged();
 }
 
-void CHistogram::SwitchStyle(int command) {
-  switch (command) {
-    case cmd::k2DBar: graph_ = std::make_unique<BarGraph>(); break;
-    case cmd::kCylinder: graph_ = std::make_unique<CylinderGraph>(); break;
-    case cmd::kPie: graph_ = std::make_unique<PieGraph>(); break;
-    default: command = cmd::k3DBar; graph_ = std::make_unique<BarGraph3D>(); break;
+void CHistogram::SwitchStyle(GraphStyle style) {
+  graph_ = MakeGraph(style);
+  if (!graph_) {
+    style = kStyleBar3D;
+    graph_ = MakeGraph(style);
   }
-  styleCommand_ = command;
+  style_ = style;
   const AppContext& context = app_.Context();
   graph_->interactive = true;
   graph_->showTitle = true;
@@ -62,6 +65,24 @@ void CHistogram::SwitchStyle(int command) {
   graph_->questions = &context.questions;
   graph_->settings = &context.settings;
   TakeOptionsFromToolbar();
+}
+
+void CHistogram::SetArrangement(int arrangement) {
+  graph_->SetArrangement(arrangement);
+  update();
+  Q_EMIT StateChanged();
+}
+
+void CHistogram::SetShowErrors(bool show) {
+  graph_->showErrors = show;
+  update();
+  Q_EMIT StateChanged();
+}
+
+void CHistogram::SetAbsolute(bool absolute) {
+  graph_->absolute = absolute;
+  update();
+  Q_EMIT StateChanged();
 }
 
 void CHistogram::OnDocumentUpdated() {
@@ -86,7 +107,7 @@ void CHistogram::paintEvent(QPaintEvent*) {
   graph_->questionIndex = document_.QuestionIndex();
   graph_->interactive = true;
   auto draw = [&](QPainter& painter) {
-    QtCanvas canvas(painter);
+    QtCanvas canvas(painter, QtCanvas::Drawing::kSmoothed);
     DrawBackground(canvas, 0, 0, client.right() + 1, client.bottom() + 1, app_.Context().settings);
     graph_->Draw(canvas, client.left() + 5, client.top() + 5, client.right() + 1 - 5,
                  client.bottom() + 1 - panel_->PanelHeight() - 7);
@@ -96,7 +117,14 @@ void CHistogram::paintEvent(QPaintEvent*) {
     draw(painter);
     return;
   }
-  if (buffer_.size() != client.size()) buffer_ = QImage(client.size(), QImage::Format_RGB32);
+  // The image has the window's pixels, not its logical size, so that the graph
+  // is as sharp as the widgets around it on a scaled screen.
+  const qreal ratio = devicePixelRatioF();
+  const QSize pixels = (QSizeF(client.size()) * ratio).toSize();
+  if (buffer_.size() != pixels || buffer_.devicePixelRatio() != ratio) {
+    buffer_ = QImage(pixels, QImage::Format_RGB32);
+    buffer_.setDevicePixelRatio(ratio);
+  }
   if (buffer_.isNull()) return;  // no memory for the bitmap: skip this paint
   {
     QPainter bufferPainter(&buffer_);
@@ -183,7 +211,7 @@ PrintLegend CHistogram::Legend() const {
 void CHistogram::PrintPage(QPrinter& printer) {
   QPainter painter;
   if (!painter.begin(&printer)) return;
-  QtCanvas canvas(painter);
+  QtCanvas canvas(painter, QtCanvas::Drawing::kSmoothed);
   graph_->data = &document_.Data();
   graph_->questionIndex = document_.QuestionIndex();
   const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
@@ -203,83 +231,64 @@ void CHistogram::Print(bool preview) {
   if (dialog.exec() == QDialog::Accepted) PrintPage(printer);
 }
 
-bool CHistogram::OnCommand(int id) {
-  switch (id) {
-    case cmd::k2DBar:
-    case cmd::k3DBar:
-    case cmd::kCylinder:
-    case cmd::kPie:
-      SwitchStyle(id);
-      return true;
-    case cmd::kBeside:
-    case cmd::kBehind:
-      graph_->SetArrangement(id == cmd::kBeside ? kArrangementBeside : kArrangementBehind);
-      update();
-      return true;
-    case cmd::kArrangement:
-      graph_->SetArrangement(ToolbarChecked(cmd::kArrangement) ? kArrangementBeside : kArrangementBehind);
-      update();
-      return true;
-    case cmd::kDisplayErrors:
-      graph_->showErrors = ToolbarChecked(cmd::kDisplayErrors);
-      update();
-      return true;
-    case cmd::kErrorsInverse:
-      graph_->showErrors = !ToolbarChecked(cmd::kDisplayErrors);
-      update();
-      return true;
-    case cmd::kAbsolute:
-      graph_->absolute = ToolbarChecked(cmd::kAbsolute);
-      update();
-      return true;
-    case cmd::kQuestionList:
-      document_.ChooseQuestion();
-      return true;
-    case cmd::kPrint:
-    case cmd::kPrintDirect:
-      Print(false);
-      return true;
-    case cmd::kPrintPreview:
-      Print(true);
-      return true;
-    default:
-      return false;
-  }
+namespace {
+// The style of each style command.
+const std::pair<const char*, GraphStyle> kStyleActions[] = {{"graph.bar2d", kStyleBar2D},
+                                                            {"graph.bar3d", kStyleBar3D},
+                                                            {"graph.cylinder", kStyleCylinder},
+                                                            {"graph.pie", kStylePie}};
+}  // namespace
+
+const QStringList& CHistogram::ActionNames() {
+  static const QStringList names = {
+      QStringLiteral("graph.bar2d"),         QStringLiteral("graph.bar3d"),
+      QStringLiteral("graph.cylinder"),      QStringLiteral("graph.pie"),
+      QStringLiteral("graph.beside"),        QStringLiteral("graph.behind"),
+      QStringLiteral("graph.arrangement"),   QStringLiteral("graph.errors"),
+      QStringLiteral("graph.errorsInverse"), QStringLiteral("graph.absolute"),
+      QStringLiteral("show.questionList"),   QStringLiteral("histogram.print"),
+      QStringLiteral("histogram.preview"),   QStringLiteral("histogram.nextQuestion"),
+      QStringLiteral("histogram.previousQuestion")};
+  return names;
 }
 
-bool CHistogram::OnUpdateCommand(int id, CommandState& state) {
-  switch (id) {
-    case cmd::k2DBar:
-    case cmd::k3DBar:
-    case cmd::kCylinder:
-    case cmd::kPie:
-      state.checked = styleCommand_ == id;
-      return true;
-    case cmd::kBeside:
-    case cmd::kArrangement:
-      state.enabled = graph_->SupportsArrangement();
-      state.checked = graph_->arrangement == kArrangementBeside;
-      return true;
-    case cmd::kBehind:
-      state.enabled = graph_->SupportsArrangement();
-      state.checked = graph_->arrangement == kArrangementBehind;
-      return true;
-    case cmd::kDisplayErrors:
-    case cmd::kErrorsInverse:
-      state.enabled = graph_->SupportsErrors();
-      state.checked = graph_->showErrors;
-      return true;
-    case cmd::kAbsolute:
-      state.checked = graph_->absolute;
-      return true;
-    case cmd::kQuestionList:
-    case cmd::kPrint:
-    case cmd::kPrintDirect:
-    case cmd::kPrintPreview:
-      return true;
-    default:
-      return false;
-  }
+QList<QMetaObject::Connection> CHistogram::ConnectActions(const ActionRegistry& actions) {
+  QList<QMetaObject::Connection> connections;
+  const auto on = [&](const char* name, auto handler) {
+    connections << connect(actions.Get(QString::fromLatin1(name)), &QAction::triggered, this, handler);
+  };
+  for (const auto& [name, style] : kStyleActions) on(name, [this, style = style] { SwitchStyle(style); });
+  on("graph.beside", [this] { SetArrangement(kArrangementBeside); });
+  on("graph.behind", [this] { SetArrangement(kArrangementBehind); });
+  // The toolbar's check buttons hold the option the command sets.
+  on("graph.arrangement", [this] {
+    SetArrangement(ToolbarChecked("graph.arrangement") ? kArrangementBeside : kArrangementBehind);
+  });
+  on("graph.errors", [this] { SetShowErrors(ToolbarChecked("graph.errors")); });
+  on("graph.errorsInverse", [this] { SetShowErrors(!ToolbarChecked("graph.errors")); });
+  on("graph.absolute", [this] { SetAbsolute(ToolbarChecked("graph.absolute")); });
+  on("show.questionList", [this] { document_.ChooseQuestion(); });
+  on("histogram.print", [this] { Print(false); });
+  on("histogram.preview", [this] { Print(true); });
+  on("histogram.nextQuestion", [this] { document_.StepQuestion(+1); });
+  on("histogram.previousQuestion", [this] { document_.StepQuestion(-1); });
+  return connections;
+}
+
+void CHistogram::ShowActionState(const ActionRegistry& actions) const {
+  for (const QString& name : ActionNames()) actions.Get(name)->setEnabled(true);
+  for (const auto& [name, style] : kStyleActions) actions.Get(QString::fromLatin1(name))->setChecked(style_ == style);
+  const bool arrangement = graph_->SupportsArrangement(), errors = graph_->SupportsErrors();
+  const bool beside = graph_->arrangement == kArrangementBeside;
+  for (const char* name : {"graph.beside", "graph.behind", "graph.arrangement"})
+    actions.Get(QString::fromLatin1(name))->setEnabled(arrangement);
+  actions.Get(QStringLiteral("graph.beside"))->setChecked(beside);
+  actions.Get(QStringLiteral("graph.behind"))->setChecked(!beside);
+  actions.Get(QStringLiteral("graph.arrangement"))->setChecked(beside);
+  actions.Get(QStringLiteral("graph.errors"))->setEnabled(errors);
+  actions.Get(QStringLiteral("graph.errorsInverse"))->setEnabled(errors);
+  actions.Get(QStringLiteral("graph.errors"))->setChecked(graph_->showErrors);
+  actions.Get(QStringLiteral("graph.absolute"))->setChecked(graph_->absolute);
 }
 
 }  // namespace orbica

@@ -1,6 +1,7 @@
 #include "app/main_frame.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QIcon>
@@ -12,9 +13,11 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QStyle>
 #include <QTextBrowser>
 #include <QToolBar>
 #include <QWhatsThis>
+#include <algorithm>
 
 #include "app/answer_list.h"
 #include "app/app.h"
@@ -24,107 +27,93 @@
 namespace orbica {
 
 namespace {
-// The title string of the main frame; the active window's document title follows it.
-const QString kFrameTitle = QStringLiteral("Orbica");
+// The frame's own title; the active window's title follows it after " - ".
+QString FrameTitle() { return CMainFrame::tr("Orbica"); }
+QString IdlePrompt() { return CMainFrame::tr("For help press F1"); }
 }  // namespace
 
 CMainFrame::CMainFrame(CApp& app) : app_(app) {
   setObjectName(QStringLiteral("mainFrame"));
-  setWindowTitle(kFrameTitle);
+  setWindowTitle(FrameTitle());
   setWindowIcon(QIcon(QStringLiteral(":/res/icons/orbica.svg")));
   mdi_ = new QMdiArea(this);
   mdi_->setObjectName(QStringLiteral("mdiArea"));
   mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   setCentralWidget(mdi_);
-  CreateActions();
-  CreateMenus();
-  CreateToolBar();
+
+  actions_ = std::make_unique<ActionRegistry>(this);
+  actions_->BuildMenus(menuBar());
+  windowMenu_ = menuBar()->findChild<QMenu*>(QStringLiteral("menu.window"));
+  windowList_ = new QActionGroup(this);
+  connect(windowMenu_, &QMenu::aboutToShow, this, &CMainFrame::FillWindowMenu);
+  toolbar_ = new QToolBar(tr("Toolbar"), this);
+  toolbar_->setObjectName(QStringLiteral("toolBar"));
+  toolbar_->setIconSize(QSize(16, 16));
+  toolbar_->setAllowedAreas(Qt::AllToolBarAreas);
+  toolbar_->setMovable(true);
+  toolbar_->setFloatable(true);
+  actions_->BuildToolBar(toolbar_);
+  addToolBar(Qt::TopToolBarArea, toolbar_);
   CreateStatusBar();
+  ConnectOwnActions();
+
   connect(mdi_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
-    if (auto* frame = qobject_cast<CChildFrame*>(window)) frame->OnActivated();
-    const CChildFrame* active = ActiveChildFrame();
-    setWindowTitle(active ? kFrameTitle + QStringLiteral(" - ") + active->windowTitle() : kFrameTitle);
-    UpdateCommandStates();
+    auto* frame = qobject_cast<CChildFrame*>(window);
+    if (frame) frame->OnActivated();
+    // While no window is active (another top-level window has the focus) the
+    // last active one stays the target of the commands.
+    if (frame || mdi_->subWindowList().isEmpty()) BindView(ActiveView());
+    UpdateTitle();
+    UpdateShellState();
   });
   qApp->installEventFilter(this);
+  BindView(nullptr);
+  UpdateShellState();
 }
 
 CMainFrame::~CMainFrame() {
   qApp->removeEventFilter(this);
   // The windows close as the frame goes: nothing is to be updated any more.
   disconnect(mdi_, nullptr, this, nullptr);
+  for (const QMetaObject::Connection& connection : viewConnections_) disconnect(connection);
+  for (CChildFrame* frame : ChildFrames()) disconnect(frame, nullptr, this, nullptr);
 }
 
-void CMainFrame::CreateActions() {
-  const CommandTable& table = CommandTable::Get();
-  for (const int id : table.AllIds()) {
-    auto* action = new QAction(this);
-    action->setData(id);
-    action->setStatusTip(table.Prompt(id));
-    const QString tip = table.ToolTip(id);
-    if (!tip.isEmpty()) action->setToolTip(tip);
-    const QString icon = table.IconFile(id);
-    if (!icon.isEmpty()) action->setIcon(QIcon(QStringLiteral(":/res/icons/") + icon));
-    if (table.IsCheckButton(id)) action->setCheckable(true);
-    const QList<QKeySequence> keys = table.Shortcuts(id);
-    if (!keys.isEmpty()) {
-      action->setShortcuts(keys);
-      action->setShortcutContext(Qt::ApplicationShortcut);
-      addAction(action);  // accelerators work without a menu item
-    }
-    connect(action, &QAction::triggered, this, [this, id] { Route(id); });
-    actions_.insert(id, action);
-  }
-}
-
-void CMainFrame::CreateMenus() {
-  for (const Menu& menu : CommandTable::Get().Menus()) {
-    QMenu* qmenu = menuBar()->addMenu(menu.title);
-    for (const MenuItem& item : menu.items) {
-      if (item.id == 0) {
-        qmenu->addSeparator();
-        continue;
-      }
-      QAction* action = actions_.value(item.id);
-      // Menu items show the table's text; the part after the tab names the shortcut.
-      action->setText(item.text);
-      qmenu->addAction(action);
-    }
-    connect(qmenu, &QMenu::aboutToShow, this, [this, qmenu] { UpdateMenu(qmenu); });
-  }
-}
-
-void CMainFrame::CreateToolBar() {
-  toolbar_ = new QToolBar(QStringLiteral("Toolbar"), this);
-  toolbar_->setObjectName(QStringLiteral("toolBar"));
-  toolbar_->setIconSize(QSize(16, 16));
-  toolbar_->setAllowedAreas(Qt::AllToolBarAreas);
-  toolbar_->setMovable(true);
-  toolbar_->setFloatable(true);
-  for (const int id : CommandTable::Get().Toolbar()) {
-    if (id == 0) {
-      toolbar_->addSeparator();
-      continue;
-    }
-    QAction* action = actions_.value(id);
-    if (action->text().isEmpty()) action->setText(action->toolTip());
-    toolbar_->addAction(action);
-  }
-  addToolBar(Qt::TopToolBarArea, toolbar_);
+void CMainFrame::ConnectOwnActions() {
+  connect(Action(QStringLiteral("show.answerList")), &QAction::triggered, this, &CMainFrame::ToggleAnswerList);
+  connect(Action(QStringLiteral("show.subpopulations")), &QAction::triggered, this, [this] { app_.TogglePanel(); });
+  connect(Action(QStringLiteral("histogram.closeWindow")), &QAction::triggered, this, [this] {
+    if (QMdiSubWindow* window = mdi_->activeSubWindow()) window->close();
+  });
+  connect(Action(QStringLiteral("histogram.exit")), &QAction::triggered, this, &QWidget::close);
+  connect(Action(QStringLiteral("show.toolbar")), &QAction::triggered, toolbar_, &QWidget::setVisible);
+  connect(toolbar_, &QToolBar::visibilityChanged, Action(QStringLiteral("show.toolbar")), &QAction::setChecked);
+  connect(Action(QStringLiteral("show.statusBar")), &QAction::triggered, statusBar(), &QWidget::setVisible);
+  connect(Action(QStringLiteral("window.cascade")), &QAction::triggered, this, &CMainFrame::CascadeKeepingSizes);
+  connect(Action(QStringLiteral("window.tile")), &QAction::triggered, mdi_, &QMdiArea::tileSubWindows);
+  connect(Action(QStringLiteral("help.contents")), &QAction::triggered, this, [this] {
+    ShowHelp(ActiveView() ? QStringLiteral("histogram.html") : QStringLiteral("index.html"));
+  });
+  connect(Action(QStringLiteral("help.whatsThis")), &QAction::triggered, this, [this] {
+    SetStatusText(tr("Choose the object for which You wish help"));
+    QWhatsThis::enterWhatsThisMode();
+  });
+  // Export waits for its handler.
+  Action(QStringLiteral("histogram.export"))->setEnabled(false);
 }
 
 void CMainFrame::CreateStatusBar() {
-  messagePane_ = new QLabel(CommandTable::Get().String(cmd::kIdlePrompt), this);
+  messagePane_ = new QLabel(IdlePrompt(), this);
   messagePane_->setObjectName(QStringLiteral("messagePane"));
   statusBar()->addWidget(messagePane_, 1);
-  const QStringList texts = {QStringLiteral("CAP"), QStringLiteral("NUM"), QStringLiteral("SCRL")};
+  const QStringList texts = {tr("CAP"), tr("NUM"), tr("SCRL")};
   QLabel** panes[] = {&capsPane_, &numPane_, &scrollPane_};
   for (int i = 0; i < 3; ++i) {
     *panes[i] = new QLabel(texts[i], this);
     (*panes[i])->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     (*panes[i])->setAlignment(Qt::AlignCenter);
-    (*panes[i])->setMinimumWidth((*panes[i])->fontMetrics().horizontalAdvance(QStringLiteral("SCRL")) + 10);
+    (*panes[i])->setMinimumWidth((*panes[i])->fontMetrics().horizontalAdvance(texts[i]) + 10);
     statusBar()->addPermanentWidget(*panes[i]);
   }
   UpdateLockIndicators();
@@ -158,51 +147,95 @@ CChildFrame* CMainFrame::NewHistogramWindow() {
   auto* frame = new CChildFrame(app_);
   mdi_->addSubWindow(frame);
   frame->PlaceAtStart();
+  // A closed window is gone only when its object is: then the count is right.
+  connect(frame, &QObject::destroyed, this, [this] {
+    if (mdi_->subWindowList().isEmpty()) BindView(nullptr);
+    UpdateShellState();
+  });
+  connect(frame, &QWidget::windowTitleChanged, this, [this, frame] {
+    if (frame == ActiveChildFrame()) UpdateTitle();
+  });
   frame->show();
   mdi_->setActiveSubWindow(frame);
-  UpdateCommandStates();
   return frame;
 }
 
-void CMainFrame::Route(int id) {
-  CHistogram* view = ActiveView();
-  CChildFrame* frame = ActiveChildFrame();
-  const bool handled = (view && view->OnCommand(id)) || (frame && frame->OnCommand(id)) || OnCommand(id) ||
-                       app_.OnCommand(id);
-  (void)handled;  // a command without a handler does nothing
-  UpdateCommandStates();
-}
-
-void CMainFrame::ApplyState(int id) {
-  QAction* action = actions_.value(id);
-  if (!action) return;
-  CommandState state;
-  CHistogram* view = ActiveView();
-  CChildFrame* frame = ActiveChildFrame();
-  const bool handled = (view && view->OnUpdateCommand(id, state)) || (frame && frame->OnUpdateCommand(id, state)) ||
-                       OnUpdateCommand(id, state) || app_.OnUpdateCommand(id, state);
-  if (!handled) state.enabled = false;  // no handler: shown disabled
-  action->setEnabled(state.enabled);
-  if (state.checked) {
-    action->setCheckable(true);
-    action->setChecked(*state.checked);
-  } else if (!CommandTable::Get().IsCheckButton(id)) {
-    action->setCheckable(false);
+void CMainFrame::BindView(CHistogram* view) {
+  if (view != boundView_ || !view) {
+    for (const QMetaObject::Connection& connection : viewConnections_) disconnect(connection);
+    viewConnections_.clear();
+    boundView_ = view;
+    if (view) {
+      viewConnections_ = view->ConnectActions(*actions_);
+      viewConnections_ << connect(view, &CHistogram::StateChanged, this, [this, view] { view->ShowActionState(*actions_); });
+    }
+  }
+  if (view) {
+    view->ShowActionState(*actions_);
+  } else {
+    for (const QString& name : CHistogram::ActionNames()) Action(name)->setEnabled(false);
   }
 }
 
-void CMainFrame::UpdateCommandStates() {
-  for (auto it = actions_.begin(); it != actions_.end(); ++it) ApplyState(it.key());
+void CMainFrame::UpdateShellState() {
+  const bool anyWindow = CChildFrame::OpenCount() > 0;
+  const COdpovedi* list = app_.AnswerList();
+  QAction* answers = Action(QStringLiteral("show.answerList"));
+  answers->setEnabled(anyWindow);
+  answers->setChecked(list && list->isVisible());
+  Action(QStringLiteral("show.subpopulations"))->setChecked(app_.PanelVisible());
+  const bool anySubWindow = !mdi_->subWindowList().isEmpty();
+  for (const char* name : {"histogram.closeWindow", "window.cascade", "window.tile"})
+    Action(QString::fromLatin1(name))->setEnabled(anySubWindow);
+  Action(QStringLiteral("show.toolbar"))->setChecked(!toolbar_->isHidden());
+  Action(QStringLiteral("show.statusBar"))->setChecked(!statusBar()->isHidden());
 }
 
-void CMainFrame::UpdateMenu(QMenu* menu) {
-  for (QAction* action : menu->actions())
-    if (!action->isSeparator()) ApplyState(action->data().toInt());
+void CMainFrame::UpdateTitle() {
+  const CChildFrame* active = ActiveChildFrame();
+  const QString title =
+      active && !active->windowTitle().isEmpty() ? FrameTitle() + QStringLiteral(" - ") + active->windowTitle() : FrameTitle();
+  if (windowTitle() != title) setWindowTitle(title);
 }
 
-bool CMainFrame::IsChecked(int id) const {
-  const QAction* action = actions_.value(id);
-  return action && action->isChecked();
+void CMainFrame::CascadeKeepingSizes() {
+  const QList<QMdiSubWindow*> windows = mdi_->subWindowList(QMdiArea::CreationOrder);
+  const QSize area = mdi_->viewport()->size();
+  const int step = std::max(8, style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this));
+  int offset = 0;
+  for (QMdiSubWindow* window : windows) {
+    if (window->isHidden() || window->isMinimized()) continue;
+    if (window->isMaximized()) window->showNormal();
+    // A window keeps its size, only never larger than the area it cascades in.
+    const QSize size = window->size().boundedTo(area).expandedTo(window->minimumSize());
+    if (offset > 0 && (offset + size.width() > area.width() || offset + size.height() > area.height())) offset = 0;
+    window->setGeometry(offset, offset, size.width(), size.height());
+    window->raise();
+    offset += step;
+  }
+  if (QMdiSubWindow* active = mdi_->activeSubWindow()) mdi_->setActiveSubWindow(active);
+}
+
+void CMainFrame::FillWindowMenu() {
+  for (QAction* entry : windowList_->actions()) {
+    windowList_->removeAction(entry);
+    delete entry;
+  }
+  const QList<QMdiSubWindow*> windows = mdi_->subWindowList();
+  if (windows.isEmpty()) return;
+  windowList_->addAction(windowMenu_->addSeparator());
+  for (int i = 0; i < windows.size(); ++i) {
+    QMdiSubWindow* window = windows[i];
+    const QString text = i < 9 ? tr("&%1 %2").arg(i + 1).arg(window->windowTitle())
+                               : tr("%1 %2").arg(i + 1).arg(window->windowTitle());
+    QAction* entry = windowMenu_->addAction(text);
+    entry->setCheckable(true);
+    entry->setChecked(window == mdi_->activeSubWindow());
+    windowList_->addAction(entry);
+    connect(entry, &QAction::triggered, this, [this, window = QPointer<QMdiSubWindow>(window)] {
+      if (window) mdi_->setActiveSubWindow(window);
+    });
+  }
 }
 
 void CMainFrame::SetStatusText(const QString& text) {
@@ -218,7 +251,7 @@ void CMainFrame::ShowHelp(const QString& page) {
     help_->setWindowFlag(Qt::Window);
     help_->setAttribute(Qt::WA_DeleteOnClose);
     help_->setObjectName(QStringLiteral("helpWindow"));
-    help_->setWindowTitle(QStringLiteral("Orbica Help"));
+    help_->setWindowTitle(tr("Orbica Help"));
     help_->setSearchPaths({QStringLiteral(":/res/help")});
     help_->setOpenExternalLinks(true);
     help_->resize(640, 560);
@@ -240,106 +273,51 @@ void CMainFrame::ToggleAnswerList() {
     mdi_->setActiveSubWindow(frame);
     frame->RefillAnswerList();
   }
-}
-
-bool CMainFrame::OnCommand(int id) {
-  switch (id) {
-    case cmd::kAnswerList:
-    case cmd::kAnswerListButton:
-      ToggleAnswerList();
-      return true;
-    case cmd::kSubpopulations:
-    case cmd::kSubpopulationsButton:
-      app_.TogglePanel();
-      return true;
-    case cmd::kHelpFinder:
-    case cmd::kHelpUsing:
-      ShowHelp(QStringLiteral("index.html"));
-      return true;
-    case cmd::kHelp:
-      ShowHelp(ActiveView() ? QStringLiteral("histogram.html") : QStringLiteral("index.html"));
-      return true;
-    case cmd::kContextHelp:
-      SetStatusText(CommandTable::Get().String(cmd::kContextHelpPrompt));
-      QWhatsThis::enterWhatsThisMode();
-      return true;
-    case cmd::kCloseWindow:
-      if (QMdiSubWindow* window = mdi_->activeSubWindow()) window->close();
-      return true;
-    case cmd::kExit:
-      close();
-      return true;
-    case cmd::kViewToolbar:
-      toolbar_->setVisible(!toolbar_->isVisible());
-      return true;
-    case cmd::kViewStatusBar:
-      statusBar()->setVisible(!statusBar()->isVisible());
-      return true;
-    case cmd::kCascade:
-      mdi_->cascadeSubWindows();
-      return true;
-    case cmd::kTile:
-      mdi_->tileSubWindows();
-      return true;
-    default:
-      return false;
-  }
-}
-
-bool CMainFrame::OnUpdateCommand(int id, CommandState& state) {
-  switch (id) {
-    case cmd::kAnswerList:
-    case cmd::kAnswerListButton:
-      state.enabled = CChildFrame::OpenCount() > 0;
-      state.checked = app_.AnswerList() && app_.AnswerList()->isVisible();
-      return true;
-    case cmd::kSubpopulations:
-    case cmd::kSubpopulationsButton:
-      state.checked = app_.PanelVisible();
-      return true;
-    case cmd::kHelpFinder:
-    case cmd::kHelpUsing:
-    case cmd::kHelp:
-    case cmd::kContextHelp:
-    case cmd::kExit:
-      return true;
-    case cmd::kCloseWindow:
-    case cmd::kCascade:
-    case cmd::kTile:
-      state.enabled = !mdi_->subWindowList().isEmpty();
-      return true;
-    case cmd::kViewToolbar:
-      state.checked = toolbar_->isVisible();
-      return true;
-    case cmd::kViewStatusBar:
-      state.checked = statusBar()->isVisible();
-      return true;
-    default:
-      return false;
-  }
+  UpdateShellState();
 }
 
 bool CMainFrame::event(QEvent* event) {
-  if (event->type() == QEvent::StatusTip) {
-    // Menu and toolbar prompts go to the message pane; the idle prompt when there is none.
-    const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
-    SetStatusText(tip.isEmpty() ? CommandTable::Get().String(cmd::kIdlePrompt) : tip);
-    return true;
+  switch (event->type()) {
+    case QEvent::StatusTip: {
+      // Menu and toolbar prompts go to the message pane; the idle prompt when there is none.
+      const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
+      SetStatusText(tip.isEmpty() ? IdlePrompt() : tip);
+      return true;
+    }
+    case QEvent::WindowTitleChange: {
+      // A maximised histogram window adds its own title to the frame's; the
+      // frame's title names the active window once.
+      const bool handled = QMainWindow::event(event);
+      if (mdi_) UpdateTitle();
+      return handled;
+    }
+    default:
+      return QMainWindow::event(event);
   }
-  return QMainWindow::event(event);
 }
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress && watched == QApplication::focusObject()) {
-    // The lock keys toggle their indicators as they are pressed in this program.
-    switch (static_cast<QKeyEvent*>(event)->key()) {
-      case Qt::Key_CapsLock: capsLock_ = !capsLock_; UpdateLockIndicators(); break;
-      case Qt::Key_NumLock: numLock_ = !numLock_; UpdateLockIndicators(); break;
-      case Qt::Key_ScrollLock: scrollLock_ = !scrollLock_; UpdateLockIndicators(); break;
-      default: break;
-    }
-  } else if (event->type() == QEvent::LeaveWhatsThisMode) {
-    SetStatusText(CommandTable::Get().String(cmd::kIdlePrompt));
+  switch (event->type()) {
+    case QEvent::KeyPress:
+      if (watched != QApplication::focusObject()) break;
+      // The lock keys toggle their indicators as they are pressed in this program.
+      switch (static_cast<QKeyEvent*>(event)->key()) {
+        case Qt::Key_CapsLock: capsLock_ = !capsLock_; UpdateLockIndicators(); break;
+        case Qt::Key_NumLock: numLock_ = !numLock_; UpdateLockIndicators(); break;
+        case Qt::Key_ScrollLock: scrollLock_ = !scrollLock_; UpdateLockIndicators(); break;
+        default: break;
+      }
+      break;
+    case QEvent::LeaveWhatsThisMode:
+      SetStatusText(IdlePrompt());
+      break;
+    case QEvent::Show:
+    case QEvent::Hide:
+      // The answer list's check mark follows the window, however it is shown or closed.
+      if (watched == app_.AnswerList() || watched == statusBar()) UpdateShellState();
+      break;
+    default:
+      break;
   }
   return QMainWindow::eventFilter(watched, event);
 }

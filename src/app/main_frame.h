@@ -1,16 +1,20 @@
 // The main window: a multi-document frame with the menus, the toolbar and the
-// status bar of the command table, holding the histogram windows.
+// status bar built from the action registry, holding the histogram windows.
 #pragma once
 
-#include <QHash>
+#include <QList>
 #include <QMainWindow>
+#include <QMetaObject>
 #include <QPointer>
+#include <memory>
 
-#include "app/command_table.h"
+#include "app/action_registry.h"
 
 class QAction;
+class QActionGroup;
 class QLabel;
 class QMdiArea;
+class QMdiSubWindow;
 class QMenu;
 class QTextBrowser;
 class QToolBar;
@@ -21,7 +25,7 @@ class CApp;
 class CChildFrame;
 class CHistogram;
 
-class CMainFrame : public QMainWindow, public CommandTarget {
+class CMainFrame : public QMainWindow {
   Q_OBJECT
 
  public:
@@ -30,7 +34,8 @@ class CMainFrame : public QMainWindow, public CommandTarget {
 
   QMdiArea* MdiArea() const { return mdi_; }
   QToolBar* ToolBar() const { return toolbar_; }
-  QAction* Action(int id) const { return actions_.value(id); }
+  const ActionRegistry& Actions() const { return *actions_; }
+  QAction* Action(const QString& name) const { return actions_->Get(name); }
   // The active histogram window and its view (null when none is open).
   CChildFrame* ActiveChildFrame() const;
   CHistogram* ActiveView() const;
@@ -38,19 +43,14 @@ class CMainFrame : public QMainWindow, public CommandTarget {
 
   // Opens a new histogram window (the new-window command).
   CChildFrame* NewHistogramWindow();
-  // Runs a command through the routing: active view, its frame, this frame, the application.
-  void Route(int id);
-  // Asks the handlers for the state of every command and applies it to the actions.
-  void UpdateCommandStates();
-  // Whether a toolbar check button is checked.
-  bool IsChecked(int id) const;
+  // Cascades the histogram windows, each keeping its size (as far as the area allows).
+  void CascadeKeepingSizes();
+  // Enabling and check marks of the commands this frame owns.
+  void UpdateShellState();
   void SetStatusText(const QString& text);
   QString StatusText() const;
   // Shows a help page ("index.html", "histogram.html", ...) in the help window.
   void ShowHelp(const QString& page);
-
-  bool OnCommand(int id) override;
-  bool OnUpdateCommand(int id, CommandState& state) override;
 
  protected:
   bool event(QEvent* event) override;
@@ -58,14 +58,14 @@ class CMainFrame : public QMainWindow, public CommandTarget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void CreateActions();
-  void CreateMenus();
-  void CreateToolBar();
+  void ConnectOwnActions();
   void CreateStatusBar();
+  void FillWindowMenu();
   void ToggleAnswerList();
   void UpdateLockIndicators();
-  void UpdateMenu(QMenu* menu);
-  void ApplyState(int id);
+  void UpdateTitle();
+  // Hands the view commands to the view of the window that became active.
+  void BindView(CHistogram* view);
 
   CApp& app_;
   QMdiArea* mdi_ = nullptr;
@@ -75,7 +75,11 @@ class CMainFrame : public QMainWindow, public CommandTarget {
   QLabel* numPane_ = nullptr;
   QLabel* scrollPane_ = nullptr;
   bool capsLock_ = false, numLock_ = false, scrollLock_ = false;
-  QHash<int, QAction*> actions_;
+  std::unique_ptr<ActionRegistry> actions_;
+  QMenu* windowMenu_ = nullptr;
+  QActionGroup* windowList_ = nullptr;
+  QPointer<CHistogram> boundView_;
+  QList<QMetaObject::Connection> viewConnections_;
   QPointer<QTextBrowser> help_;
 };
 

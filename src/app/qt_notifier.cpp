@@ -13,18 +13,27 @@ QMessageBox::Icon ToQt(MessageIcon icon) {
     case MessageIcon::Question: return QMessageBox::Question;
     case MessageIcon::None: break;
   }
-  return QMessageBox::NoIcon;
+  // Messages sent without a kind report failures.
+  return QMessageBox::Critical;
+}
+
+// A message box is a plain dialog: a title, a close button, nothing to minimise or maximise.
+void MakePlainDialog(QMessageBox& box) {
+  box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                     Qt::WindowCloseButtonHint);
 }
 }  // namespace
 
 void QtNotifier::Show(const std::string& text, const std::string& caption, MessageIcon icon) {
-  QMessageBox box(ToQt(icon), QString::fromStdString(caption), QString::fromStdString(text), QMessageBox::Ok, owner_);
+  QMessageBox box(ToQt(icon), QString::fromStdString(caption), QString::fromStdString(text), QMessageBox::Ok, Owner());
+  MakePlainDialog(box);
   box.exec();
 }
 
 Reply QtNotifier::Ask(const std::string& text, const std::string& caption) {
   QMessageBox box(QMessageBox::Question, QString::fromStdString(caption), QString::fromStdString(text),
-                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, owner_);
+                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, Owner());
+  MakePlainDialog(box);
   switch (box.exec()) {
     case QMessageBox::Yes: return Reply::Yes;
     case QMessageBox::No: return Reply::No;

@@ -1,6 +1,7 @@
 // Messages from the engine shown as message boxes.
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
 #include "model/notifier.h"
@@ -9,13 +10,17 @@ namespace orbica {
 
 class QtNotifier final : public Notifier {
  public:
-  // Boxes have no owner unless one is set.
+  // The window that owns the boxes while it is set; without one, the default owner.
   void SetOwner(QWidget* owner) { owner_ = owner; }
+  // The owner when none is set: the main window once it exists (none before).
+  void SetDefaultOwner(QWidget* owner) { defaultOwner_ = owner; }
   void Show(const std::string& text, const std::string& caption, MessageIcon icon) override;
   Reply Ask(const std::string& text, const std::string& caption) override;
 
  private:
-  QWidget* owner_ = nullptr;
+  QWidget* Owner() const { return owner_ ? owner_.data() : defaultOwner_.data(); }
+  QPointer<QWidget> owner_;
+  QPointer<QWidget> defaultOwner_;
 };
 
 }  // namespace orbica

@@ -32,8 +32,6 @@ constexpr int kListId = 1005, kSortLabelId = 1050, kSortBoxId = 1009, kOkId = 1,
 // Size of the dialog when no placement has been recorded yet.
 constexpr int kDefaultWidth = 405, kDefaultHeight = 300;
 
-void InstallQuestionList(CApp& app) { app.chooseQuestion = RunQuestionList; }
-const WindowInstaller kInstall(&InstallQuestionList);
 
 }  // namespace
 

@@ -15,8 +15,6 @@ namespace {
 constexpr int kTemplate = 143;
 constexpr int kListId = 1054, kDeleteId = 3027;  // the "Note" button (1049) has no action
 
-void InstallSubpopulationList(CApp& app) { app.showSubpopulationList = RunSubpopulationList; }
-const WindowInstaller kInstall(&InstallSubpopulationList);
 
 }  // namespace
 

@@ -330,22 +330,4 @@ void CMPanel::closeEvent(QCloseEvent* event) {
       Qt::QueuedConnection);
 }
 
-namespace {
-
-void InstallPanel(CApp& app) {
-  auto open = std::make_shared<QPointer<CMPanel>>();
-  app.createPanel = [open](CApp& app) -> QWidget* {
-    CMPanel* panel = CMPanel::Create(app);
-    *open = panel;
-    return panel;
-  };
-  app.refillPanel = [open](CApp&) {
-    if (*open) (*open)->Reload();
-  };
-}
-
-const WindowInstaller kInstall(&InstallPanel);
-
-}  // namespace
-
 }  // namespace orbica

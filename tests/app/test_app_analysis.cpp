@@ -81,8 +81,7 @@ struct CensusApp {
 };
 
 bool ShowResultsEnabled(CApp& app) {
-  app.MainFrame()->UpdateCommandStates();
-  return app.MainFrame()->Action(cmd::kShowResults)->isEnabled();
+  return app.MainFrame()->Action(QStringLiteral("analysis.results"))->isEnabled();
 }
 
 // The state of the parameters dialog in one line.
@@ -241,7 +240,7 @@ class AppAnalysisTest : public QObject {
       });
       static_cast<CAnalDlg*>(w)->RunButton()->click();
     });
-    app.OnCommand(cmd::kRunAnalysis);
+    app.MainFrame()->Action(QStringLiteral("analysis.run"))->trigger();
     QVERIFY(analysis.ResultCount() > 0);
     QCOMPARE(rows, analysis.ResultCount());
     QCOMPARE(firstCell, QString::fromStdString(analysis.Result(0).Code()));

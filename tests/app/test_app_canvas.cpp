@@ -1,12 +1,20 @@
 // The Qt canvas draws what the graphs expect of a device: lines without their
 // end point, rectangles without their right and bottom edges, pies between two
-// rays counter-clockwise, colours in the 0x00BBGGRR order.
+// rays counter-clockwise, colours in the 0x00BBGGRR order; curves smoothed;
+// the histogram view's image at the screen's scale.
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
 #include <QTest>
 
 #include "app/canvas/qt_canvas.h"
+#include "app/child_frame.h"
+#include "app/histogram_view.h"
+#include "app/main_frame.h"
+#include "app_fixture.h"
+
+#include <QMdiArea>
+#include <algorithm>
 
 using namespace orbica;
 
@@ -85,6 +93,50 @@ class QtCanvasTest : public QObject {
       QVERIFY2(!IsWhite(image, p.x(), p.y()), qPrintable(QStringLiteral("%1,%2").arg(p.x()).arg(p.y())));
   }
 
+  void curvesAreSmoothedAndRectanglesStaySharp() {
+    QImage image = White();
+    {
+      QPainter painter(&image);
+      QtCanvas canvas(painter, QtCanvas::Drawing::kSmoothed);
+      canvas.SelectPen(NullPen());
+      canvas.SelectBrush(SolidBrush(0x00FF00));
+      canvas.Ellipse(0, 0, 30, 30);
+      canvas.Rectangle(32, 0, 40, 40);
+    }
+    const auto mixed = [&image](int x0, int x1) {
+      int count = 0;
+      for (int x = x0; x < x1; ++x)
+        for (int y = 0; y < 40; ++y)
+          count += image.pixel(x, y) != qRgb(255, 255, 255) && image.pixel(x, y) != qRgb(0, 255, 0);
+      return count;
+    };
+    QVERIFY(mixed(0, 31) > 0);   // the disc's edge blends into the background
+    QCOMPARE(mixed(31, 40), 0);  // the box has only its colour and white
+  }
+
+  // On a screen scaled by 2 the histogram's off-screen image has the window's
+  // pixels, and restored places still fit the (smaller) logical area.
+  void scaledScreenGivesASharpImageAndClampedPlaces() {
+    test::StartedApp started;
+    QVERIFY(started.Start());
+    CMainFrame* frame = started.app->MainFrame();
+    CHistogram* view = frame->ActiveView();
+    QCOMPARE(view->devicePixelRatioF(), 2.0);
+    view->grab();  // paints through the off-screen image
+    QCOMPARE(view->OffScreenImage().devicePixelRatio(), view->devicePixelRatioF());
+    QCOMPARE(view->OffScreenImage().size(), view->size() * 2);
+    frame->MdiArea()->closeAllSubWindows();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    started.app->Context().settings.RecordPlacement({40, 30, 1500, 950, kDockNone, PlacementKeyOfHistogram(1)});
+    CChildFrame* child = frame->NewHistogramWindow();
+    // Never larger than the area unless the window's minimum needs it, its corner inside.
+    const QRect area = frame->MdiArea()->viewport()->rect();
+    QVERIFY(area.contains(child->geometry().topLeft()));
+    QVERIFY(child->width() <= std::max(area.width(), child->minimumWidth()));
+    QVERIFY(child->height() <= std::max(area.height(), child->minimumHeight()));
+    QVERIFY(child->width() < 1500 && child->height() < 950);
+  }
+
   void transparentTextKeepsTheBackground() {
     QImage image(80, 30, QImage::Format_RGB32);
     image.fill(qRgb(10, 200, 10));
@@ -105,7 +157,9 @@ class QtCanvasTest : public QObject {
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
+  qputenv("QT_SCALE_FACTOR", "2");
   QApplication app(argc, argv);
+  Q_INIT_RESOURCE(orbica);
   QtCanvasTest test;
   return QTest::qExec(&test, argc, argv);
 }

@@ -93,7 +93,7 @@ class AppListsTest : public QObject {
       }
       dialog->findChild<QPushButton*>(QStringLiteral("control2"))->click();
     });
-    app.MainFrame()->Route(cmd::kQuestionList);
+    app.MainFrame()->Action(QStringLiteral("show.questionList"))->trigger();
     QVERIFY(opened);
     QCOMPARE(document.QuestionIndex(), 4);
     QCOMPARE(c.questions.OrderingKind(), 2);  // the order stays after Cancel
@@ -177,8 +177,8 @@ class AppListsTest : public QObject {
     QVERIFY(started.Start());
     CApp& app = *started.app;
     AppContext& c = app.Context();
-    app.MainFrame()->Route(cmd::kTable2D);
-    app.MainFrame()->Route(cmd::kTable2D);
+    app.MainFrame()->Action(QStringLiteral("table.new"))->trigger();
+    app.MainFrame()->Action(QStringLiteral("table.new"))->trigger();
     const QList<C2DTable*> tables = app.MainFrame()->findChildren<C2DTable*>();
     QCOMPARE(tables.size(), 2);
     C2DTable* first = tables[0];
@@ -272,7 +272,7 @@ class AppListsTest : public QObject {
       QCOMPARE(list->Count(), 3);
       dialog->findChild<QPushButton*>(QStringLiteral("control1"))->click();
     });
-    app.MainFrame()->Route(cmd::kSubpopulationList);
+    app.MainFrame()->Action(QStringLiteral("show.subpopulationList"))->trigger();
     QVERIFY(opened);
     QVERIFY(!QFile::exists(file));
     QVERIFY(c.subpopulations.Find(identity) == nullptr);

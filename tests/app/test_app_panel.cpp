@@ -305,7 +305,7 @@ class PanelTest : public QObject {
 
     // Floating: its place and width come back.
     panel->setFloating(true);
-    panel->move(140, 160);
+    panel->move(40, 160);  // wholly on the 800-pixel offscreen screen
     panel->resize(720, panel->height());
     Settle();
     const QRect floating = panel->geometry();

@@ -6,7 +6,14 @@
 #include <QClipboard>
 #include <QFile>
 #include <QLabel>
+#include <QGuiApplication>
 #include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QScreen>
+#include <QSet>
+#include <QToolBar>
 #include <QMdiSubWindow>
 #include <QPrinter>
 #include <QProcess>
@@ -17,6 +24,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <optional>
 
 #include "app/answer_list.h"
 #include "app/child_frame.h"
@@ -24,6 +32,8 @@
 #include "app/dokument.h"
 #include "app/histogram_view.h"
 #include "app/main_frame.h"
+#include "app/placement.h"
+#include "app/qt_notifier.h"
 #include "app/nav_panel.h"
 #include "app/subpopulation_panel.h"
 #include "app_fixture.h"
@@ -45,14 +55,18 @@ class AppShellTest : public QObject {
     QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
-  static CommandState StateOf(CApp& app, int id) {
-    app.MainFrame()->UpdateCommandStates();
-    QAction* action = app.MainFrame()->Action(id);
-    CommandState state;
+  struct State {
+    bool enabled = false;
+    std::optional<bool> checked;
+  };
+  static State StateOf(CApp& app, const char* name) {
+    const QAction* action = app.MainFrame()->Action(QString::fromLatin1(name));
+    State state;
     state.enabled = action->isEnabled();
     if (action->isCheckable()) state.checked = action->isChecked();
     return state;
   }
+  static void Trigger(CApp& app, const char* name) { app.MainFrame()->Action(QString::fromLatin1(name))->trigger(); }
 
  private Q_SLOTS:
   void init() { CChildFrame::ResetNumbering(); }
@@ -89,7 +103,7 @@ class AppShellTest : public QObject {
     QCOMPARE(child->Number(), 1);
     QCOMPARE(child->windowTitle(), QStringLiteral("Frequencies for question 1"));
     QCOMPARE(frame->windowTitle(), QStringLiteral("Orbica - Frequencies for question 1"));
-    QCOMPARE(child->View()->StyleCommand(), cmd::k3DBar);
+    QCOMPARE(child->View()->Style(), kStyleBar3D);
     QVERIFY(started.notifier.messages.empty());
   }
 
@@ -126,29 +140,24 @@ class AppShellTest : public QObject {
     QVERIFY(started.Start());
     CMainFrame* frame = started.app->MainFrame();
     CHistogram* view = frame->ActiveView();
-    frame->Route(cmd::kPie);
-    QCOMPARE(view->StyleCommand(), cmd::kPie);
-    QCOMPARE(*StateOf(*started.app, cmd::kPie).checked, true);
-    QCOMPARE(*StateOf(*started.app, cmd::k3DBar).checked, false);
-    for (const int id : {cmd::kBeside, cmd::kBehind, cmd::kArrangement, cmd::kDisplayErrors})
-      QVERIFY2(!StateOf(*started.app, id).enabled, qPrintable(QString::number(id)));
-    frame->Route(cmd::k2DBar);
-    QVERIFY(!StateOf(*started.app, cmd::kBeside).enabled);
-    QVERIFY(!StateOf(*started.app, cmd::kArrangement).enabled);
-    QVERIFY(StateOf(*started.app, cmd::kDisplayErrors).enabled);
-    frame->Route(cmd::kCylinder);
-    QVERIFY(StateOf(*started.app, cmd::kBeside).enabled);
-    frame->Route(cmd::kBehind);
-    QCOMPARE(*StateOf(*started.app, cmd::kBehind).checked, true);
-    QCOMPARE(*StateOf(*started.app, cmd::kBeside).checked, false);
-    QCOMPARE(*StateOf(*started.app, cmd::kArrangement).checked, false);
-    // Export has no handler; the copy accelerator has none either.
-    QVERIFY(!StateOf(*started.app, cmd::kExport).enabled);
-    QVERIFY(!StateOf(*started.app, cmd::kCopy).enabled);
-    // Without a histogram window the answer list commands are disabled.
-    CloseAll(*started.app);
-    QVERIFY(!StateOf(*started.app, cmd::kAnswerList).enabled);
-    QVERIFY(!StateOf(*started.app, cmd::kAnswerListButton).enabled);
+    Trigger(*started.app, "graph.pie");
+    QCOMPARE(view->Style(), kStylePie);
+    QCOMPARE(*StateOf(*started.app, "graph.pie").checked, true);
+    QCOMPARE(*StateOf(*started.app, "graph.bar3d").checked, false);
+    for (const char* name : {"graph.beside", "graph.behind", "graph.arrangement", "graph.errors"})
+      QVERIFY2(!StateOf(*started.app, name).enabled, name);
+    frame->Action(QStringLiteral("graph.bar2d"))->trigger();
+    QVERIFY(!StateOf(*started.app, "graph.beside").enabled);
+    QVERIFY(!StateOf(*started.app, "graph.arrangement").enabled);
+    QVERIFY(StateOf(*started.app, "graph.errors").enabled);
+    frame->Action(QStringLiteral("graph.cylinder"))->trigger();
+    QVERIFY(StateOf(*started.app, "graph.beside").enabled);
+    frame->Action(QStringLiteral("graph.behind"))->trigger();
+    QCOMPARE(*StateOf(*started.app, "graph.behind").checked, true);
+    QCOMPARE(*StateOf(*started.app, "graph.beside").checked, false);
+    QCOMPARE(*StateOf(*started.app, "graph.arrangement").checked, false);
+    // Export has no handler yet.
+    QVERIFY(!StateOf(*started.app, "histogram.export").enabled);
   }
 
   void toolbarOptionsAreTakenOnStyleSwitch() {
@@ -156,17 +165,17 @@ class AppShellTest : public QObject {
     QVERIFY(started.Start());
     CMainFrame* frame = started.app->MainFrame();
     CHistogram* view = frame->ActiveView();
-    frame->Action(cmd::kDisplayErrors)->setChecked(true);
-    frame->Action(cmd::kArrangement)->setChecked(true);
-    frame->Action(cmd::kAbsolute)->setChecked(true);
-    frame->Route(cmd::kCylinder);
+    frame->Action(QStringLiteral("graph.errors"))->setChecked(true);
+    frame->Action(QStringLiteral("graph.arrangement"))->setChecked(true);
+    frame->Action(QStringLiteral("graph.absolute"))->setChecked(true);
+    frame->Action(QStringLiteral("graph.cylinder"))->trigger();
     QVERIFY(view->Graph().showErrors);
     QCOMPARE(view->Graph().arrangement, kArrangementBeside);
     QVERIFY(view->Graph().absolute);
-    frame->Action(cmd::kDisplayErrors)->setChecked(false);
-    frame->Route(cmd::kDisplayErrors);
+    frame->Action(QStringLiteral("graph.errors"))->trigger();  // a click unchecks the button
+    QVERIFY(!frame->Action(QStringLiteral("graph.errors"))->isChecked());
     QVERIFY(!view->Graph().showErrors);
-    frame->Route(cmd::kErrorsInverse);
+    frame->Action(QStringLiteral("graph.errorsInverse"))->trigger();
     QVERIFY(view->Graph().showErrors);
   }
 
@@ -174,7 +183,7 @@ class AppShellTest : public QObject {
     test::StartedApp started;
     QVERIFY(started.Start());
     CMainFrame* frame = started.app->MainFrame();
-    frame->Route(cmd::kAnswerList);
+    frame->Action(QStringLiteral("show.answerList"))->trigger();
     QVERIFY(started.app->AnswerList() && started.app->AnswerList()->isVisible());
     CHistogram* view = frame->ActiveView();
     frame->ActiveChildFrame()->setGeometry(0, 0, 600, 420);  // inside the offscreen screen
@@ -220,7 +229,7 @@ class AppShellTest : public QObject {
     CApp& app = *started.app;
     app.Context().displayed.Show(1, true);
     app.RefreshAllHistograms();
-    app.MainFrame()->Route(cmd::kAnswerList);
+    app.MainFrame()->Action(QStringLiteral("show.answerList"))->trigger();
     CListBoxEx* list = app.AnswerList()->List();
     const CDokument& doc = app.MainFrame()->ActiveView()->Document();
     QCOMPARE(list->count(), doc.Data().answerCount);
@@ -260,19 +269,19 @@ class AppShellTest : public QObject {
 
   void printedPageCarriesTheLegend_data() {
     QTest::addColumn<bool>("landscape");
-    QTest::addColumn<int>("style");
-    QTest::newRow("portrait bars") << false << cmd::k3DBar;
-    QTest::newRow("landscape bars") << true << cmd::k2DBar;
-    QTest::newRow("pie") << false << cmd::kPie;
+    QTest::addColumn<QString>("style");
+    QTest::newRow("portrait bars") << false << QStringLiteral("graph.bar3d");
+    QTest::newRow("landscape bars") << true << QStringLiteral("graph.bar2d");
+    QTest::newRow("pie") << false << QStringLiteral("graph.pie");
   }
 
   void printedPageCarriesTheLegend() {
     QFETCH(bool, landscape);
-    QFETCH(int, style);
+    QFETCH(QString, style);
     test::StartedApp started;
     QVERIFY(started.Start());
     CHistogram* view = started.app->MainFrame()->ActiveView();
-    started.app->MainFrame()->Route(style);
+    started.app->MainFrame()->Action(style)->trigger();
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     const QString pdf = QString::fromStdString(started.dir.File("page.pdf"));
@@ -285,7 +294,7 @@ class AppShellTest : public QObject {
     const QString printed = QString::fromUtf8(text.readAllStandardOutput());
     QVERIFY2(printed.contains(QStringLiteral("Displayed subpopulations")), qPrintable(printed));
     QVERIFY(printed.contains(QStringLiteral("Whole population")));
-    QCOMPARE(printed.contains(QStringLiteral("Answers")), style != cmd::kPie);
+    QCOMPARE(printed.contains(QStringLiteral("Answers")), style != QStringLiteral("graph.pie"));
     QVERIFY(view->Graph().interactive);  // the screen drawing is interactive again
   }
 
@@ -305,7 +314,7 @@ class AppShellTest : public QObject {
       QVERIFY(!dialog->Text()->toPlainText().isEmpty());
       dialog->findChild<QPushButton*>(QStringLiteral("control1"))->click();
     });
-    app.MainFrame()->Route(cmd::kGettingStarted);
+    app.MainFrame()->Action(QStringLiteral("help.gettingStarted"))->trigger();
     QVERIFY(opened);
     QVERIFY(settings.hideGettingStarted);  // closing with the box clear changes nothing
 
@@ -379,6 +388,243 @@ class AppShellTest : public QObject {
     QTextCursor cursor = help->document()->find(QStringLiteral("The census files"));
     QVERIFY(!cursor.isNull());
     QCOMPARE(cursor.charFormat().foreground().color(), QColor(0x1f, 0x4b, 0x8c));
+  }
+
+  void actionsCarryTheirTextsKeysAndPrompts_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("prompt");
+    QTest::addColumn<QString>("tip");
+    QTest::newRow("new window") << "histogram.newWindow" << "&New window" << "Ctrl+N" << "Opens new histogram window"
+                                << "New window";
+    QTest::newRow("print") << "histogram.print" << "&Print ..." << "Ctrl+P" << "Prints the histogram" << "Print";
+    QTest::newRow("arrangement") << "graph.arrangement" << "Arrange subpopulations behind or beside each other" << ""
+                                 << "Switches the arrangement when displaying more then one subpopulation"
+                                 << "Arrange subpopulations behind or beside each other";
+    QTest::newRow("answer list") << "show.answerList" << "&Answer list" << "" << "Displays/hides the answer list"
+                                 << "Display/show the answer list";
+    QTest::newRow("help") << "help.contents" << "Help" << "F1" << "Displays help" << "Help";
+    QTest::newRow("context help") << "help.whatsThis" << "Help" << "Shift+F1" << "Displays context help" << "Help";
+    QTest::newRow("about") << "help.about" << "&About" << "" << "Display the asbout inforamtion" << "About..";
+    QTest::newRow("next question") << "histogram.nextQuestion" << "Next question" << "Ctrl+PgDown, Alt+Right" << ""
+                                   << "Next question";
+  }
+
+  void actionsCarryTheirTextsKeysAndPrompts() {
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    QFETCH(QString, keys);
+    QFETCH(QString, prompt);
+    QFETCH(QString, tip);
+    test::StartedApp started;
+    QVERIFY(started.Start());
+    const QAction* action = started.app->MainFrame()->Action(name);
+    QCOMPARE(action->text(), text);
+    QStringList shortcuts;
+    for (const QKeySequence& key : action->shortcuts()) shortcuts << key.toString(QKeySequence::PortableText);
+    QCOMPARE(shortcuts.join(QStringLiteral(", ")), keys);
+    QCOMPARE(action->statusTip(), prompt);
+    QCOMPARE(action->toolTip(), tip);
+  }
+
+  void menusAndToolbarAreBuiltFromTheActions() {
+    test::StartedApp started;
+    QVERIFY(started.Start());
+    CMainFrame* frame = started.app->MainFrame();
+    QStringList titles, mnemonics;
+    for (const QAction* menu : frame->menuBar()->actions()) {
+      titles << menu->text();
+      mnemonics << menu->text().section(QLatin1Char('&'), 1).left(1).toLower();
+    }
+    QCOMPARE(titles, QStringList({"&Histogram", "&Show", "&Graph", "&Analysis", "&Window", "H&elp"}));
+    QCOMPARE(QSet<QString>(mnemonics.begin(), mnemonics.end()).size(), titles.size());  // Alt+letter is unique
+    QStringList items;
+    for (const QAction* item : frame->menuBar()->actions().first()->menu()->actions()) items << item->text();
+    QCOMPARE(items, QStringList({"&New window", "&Close window", "&Export", "", "&Print ...", "Preview", "Page setup",
+                                 "", "&Exit"}));
+    QStringList buttons;
+    for (const QAction* button : frame->ToolBar()->actions()) buttons << button->objectName();
+    QCOMPARE(buttons, QStringList({"histogram.newWindow", "table.new", "histogram.print", "", "help.whatsThis", "",
+                                   "graph.bar2d", "graph.bar3d", "graph.cylinder", "graph.pie", "", "graph.arrangement",
+                                   "graph.errors", "show.answerList", "show.subpopulations", "graph.absolute"}));
+  }
+
+  void statesFollowActivationAndTheLastWindowClosing() {
+    test::StartedApp started;
+    QVERIFY(started.Start());
+    CApp& app = *started.app;
+    CMainFrame* frame = app.MainFrame();
+    CChildFrame* bars = frame->ActiveChildFrame();
+    Trigger(app, "graph.arrangement");
+    CChildFrame* pies = frame->NewHistogramWindow();
+    Trigger(app, "graph.pie");
+    QVERIFY(!StateOf(app, "graph.arrangement").enabled);
+    frame->MdiArea()->setActiveSubWindow(bars);
+    QCOMPARE(*StateOf(app, "graph.bar3d").checked, true);
+    QCOMPARE(*StateOf(app, "graph.arrangement").checked, true);
+    QVERIFY(StateOf(app, "graph.arrangement").enabled);
+    frame->MdiArea()->setActiveSubWindow(pies);
+    QCOMPARE(*StateOf(app, "graph.pie").checked, true);
+
+    // The answer list's menu item and toolbar button are one action and show one state.
+    QAction* answers = frame->Action(QStringLiteral("show.answerList"));
+    QWidget* button = frame->ToolBar()->widgetForAction(answers);
+    QVERIFY(button);
+    answers->trigger();
+    QVERIFY(app.AnswerList()->isVisible());
+    QVERIFY(answers->isChecked() && button->isEnabled());
+    app.AnswerList()->close();  // its own close box
+    QVERIFY(!answers->isChecked());
+    answers->trigger();
+    QVERIFY(answers->isChecked());
+    CloseAll(app);
+    QVERIFY(!app.AnswerList()->isVisible());
+    for (const char* name : {"show.answerList", "histogram.print", "histogram.preview", "graph.bar3d"})
+      QVERIFY2(!StateOf(app, name).enabled, name);
+    QVERIFY(!answers->isChecked() && !button->isEnabled());
+    frame->NewHistogramWindow();
+    QVERIFY(answers->isEnabled() && button->isEnabled() && StateOf(app, "histogram.print").enabled);
+  }
+
+  void windowMenuCascadesKeepingSizesAndListsTheWindows() {
+    test::StartedApp started;
+    QVERIFY(started.Start());
+    CMainFrame* frame = started.app->MainFrame();
+    QList<CChildFrame*> windows = {frame->ActiveChildFrame(), frame->NewHistogramWindow(), frame->NewHistogramWindow()};
+    const QList<QSize> sizes = {QSize(360, 300), QSize(400, 320), QSize(380, 340)};
+    for (int i = 0; i < 3; ++i) windows[i]->setGeometry(QRect(QPoint(5 * i, 40 - 10 * i), sizes[i]));
+    windows[1]->View()->Document().StepQuestion(+1);
+    Trigger(*started.app, "window.cascade");
+    for (int i = 0; i < 3; ++i) {
+      QCOMPARE(windows[i]->size(), sizes[i]);
+      if (i > 0) QVERIFY(windows[i]->pos().x() > windows[i - 1]->pos().x());
+    }
+    QCOMPARE(windows[0]->pos(), QPoint(0, 0));
+    frame->MdiArea()->setActiveSubWindow(windows[1]);
+    QMenu* menu = frame->menuBar()->findChild<QMenu*>(QStringLiteral("menu.window"));
+    Q_EMIT menu->aboutToShow();
+    QStringList entries, checked;
+    for (const QAction* item : menu->actions()) {
+      entries << item->text();
+      if (item->isChecked()) checked << item->text();
+    }
+    QCOMPARE(entries, QStringList({"&Cascade", "&Tile", "", "&1 Frequencies for question 1",
+                                   "&2 Frequencies for question 2", "&3 Frequencies for question 1"}));
+    QCOMPARE(checked, QStringList({"&2 Frequencies for question 2"}));
+    menu->actions().last()->trigger();
+    QCOMPARE(frame->ActiveChildFrame(), windows[2]);
+  }
+
+  void theTitleNamesTheActiveWindowOnce() {
+    test::StartedApp started;
+    QVERIFY(started.Start());
+    CMainFrame* frame = started.app->MainFrame();
+    CChildFrame* child = frame->ActiveChildFrame();
+    child->showMaximized();
+    QCoreApplication::processEvents();
+    QCOMPARE(frame->windowTitle(), QStringLiteral("Orbica - Frequencies for question 1"));
+    child->View()->Document().StepQuestion(+1);
+    QCOMPARE(frame->windowTitle(), QStringLiteral("Orbica - Frequencies for question 2"));
+    child->showNormal();
+    QCoreApplication::processEvents();
+    QCOMPARE(frame->windowTitle(), QStringLiteral("Orbica - Frequencies for question 2"));
+  }
+
+  void keysStepThroughTheQuestions() {
+    test::StartedApp started;
+    QVERIFY(started.Start());
+    CHistogram* view = started.app->MainFrame()->ActiveView();
+    started.app->MainFrame()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(started.app->MainFrame()));
+    QTest::keyClick(view, Qt::Key_PageDown, Qt::ControlModifier);
+    QCOMPARE(view->Document().QuestionIndex(), 1);
+    QTest::keyClick(view, Qt::Key_Right, Qt::AltModifier);
+    QCOMPARE(view->Document().QuestionIndex(), 2);
+    QTest::keyClick(view, Qt::Key_PageUp, Qt::ControlModifier);
+    QTest::keyClick(view, Qt::Key_Left, Qt::AltModifier);
+    QTest::keyClick(view, Qt::Key_Left, Qt::AltModifier);
+    QCOMPARE(view->Document().QuestionIndex(), 23);
+  }
+
+  void theHistogramHasTheFocusAfterTheGettingStartedText() {
+    test::TempDir dir;
+    test::WriteSmallCensus(dir.Path());
+    RecordingNotifier notifier;
+    CApp app(QString::fromStdString(dir.Path()), &notifier);
+    bool shown = false;
+    test::OnNextModal([&](QWidget* w) {
+      shown = qobject_cast<gettingStarted*>(w) != nullptr;
+      w->close();
+    });
+    QVERIFY(app.InitInstance());
+    QVERIFY(shown);
+    QVERIFY(QTest::qWaitForWindowActive(app.MainFrame()));
+    QCOMPARE(QApplication::focusWidget(), app.MainFrame()->ActiveView());
+  }
+
+  void restoredPlacesAreClampedAndAbsurdOnesNotRecorded() {
+    test::StartedApp started;
+    QVERIFY(started.Start());
+    CSettings& settings = started.app->Context().settings;
+    CMainFrame* frame = started.app->MainFrame();
+    CloseAll(*started.app);
+    // A histogram window recorded larger than the area and beyond it.
+    settings.RecordPlacement({900, 700, 5000, 4000, kDockNone, PlacementKeyOfHistogram(1)});
+    CChildFrame* child = frame->NewHistogramWindow();
+    const QRect area = frame->MdiArea()->viewport()->rect();
+    QVERIFY2(area.contains(child->geometry()), qPrintable(QStringLiteral("%1,%2 %3x%4").arg(child->x()).arg(child->y())
+                                                             .arg(child->width()).arg(child->height())));
+    QCOMPARE(child->size(), area.size());
+    // A top-level window recorded at x = 2200 comes back onto the screen.
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    settings.RecordPlacement({screen.right() + 600, 40, 300, 200, kDockNone, kPlacementAnswerList});
+    QWidget window;
+    QVERIFY(RestorePlacement(settings, kPlacementAnswerList, &window));
+    QCOMPARE(window.geometry(), QRect(screen.right() + 1 - 300, 40, 300, 200));
+    // A minimised window or one wholly off the screen keeps the last record.
+    window.move(screen.right() + 32767, 5);
+    RecordPlacement(settings, kPlacementAnswerList, &window);
+    QCOMPARE(settings.Placement(kPlacementAnswerList)->x, screen.right() + 600);
+    window.setGeometry(20, 30, 300, 200);
+    window.showMinimized();
+    RecordPlacement(settings, kPlacementAnswerList, &window);
+    QCOMPARE(settings.Placement(kPlacementAnswerList)->x, screen.right() + 600);
+    window.showNormal();
+    window.setGeometry(20, 30, 300, 200);
+    RecordPlacement(settings, kPlacementAnswerList, &window);
+    QCOMPARE(settings.Placement(kPlacementAnswerList)->x, window.x());
+  }
+
+  void messageBoxesHaveTheirIconAndTheMainWindowAsOwner() {
+    test::StartedApp started;
+    QVERIFY(started.Start());
+    QtNotifier boxes;
+    boxes.SetDefaultOwner(started.app->MainFrame());
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QWidget* owner = nullptr;
+    Qt::WindowFlags flags;
+    test::OnNextModal([&](QWidget* w) {
+      auto* box = qobject_cast<QMessageBox*>(w);
+      icon = box->icon();
+      owner = box->parentWidget();
+      flags = box->windowFlags();
+      box->accept();
+    });
+    boxes.Show("Cannot load the model.", "Direzu - error", MessageIcon::None);
+    QCOMPARE(icon, QMessageBox::Critical);
+    QCOMPARE(owner, started.app->MainFrame());
+    QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+  }
+
+  void crossTablesAreToolWindowsOfTheMainWindow() {
+    test::StartedApp started;
+    QVERIFY(started.Start());
+    Trigger(*started.app, "table.new");
+    auto* table = started.app->MainFrame()->findChild<QDialog*>(QStringLiteral("crossTable"));
+    QVERIFY(table && table->isVisible());
+    QCOMPARE(table->windowType(), Qt::Tool);  // kept above its owner by the window system
+    QCOMPARE(table->parentWidget(), started.app->MainFrame());
   }
 
   void aboutShowsTheModelCounts() {

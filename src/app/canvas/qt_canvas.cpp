@@ -46,6 +46,22 @@ double RayAngle(double cx, double cy, int x, int y) {
 
 }  // namespace
 
+class QtCanvas::Smoothed {
+ public:
+  explicit Smoothed(const QtCanvas& canvas) : painter_(canvas.painter_), on_(canvas.smoothed_) {
+    if (on_) painter_.setRenderHint(QPainter::Antialiasing, true);
+  }
+  ~Smoothed() {
+    if (on_) painter_.setRenderHint(QPainter::Antialiasing, false);
+  }
+  Smoothed(const Smoothed&) = delete;
+  Smoothed& operator=(const Smoothed&) = delete;
+
+ private:
+  QPainter& painter_;
+  const bool on_;
+};
+
 QColor QtCanvas::ToQColor(Color color) {
   return QColor(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
                 static_cast<int>((color >> 16) & 0xFF));
@@ -70,8 +86,10 @@ QFont QtCanvas::FontFor(CanvasFont font) {
   return qfont;
 }
 
-QtCanvas::QtCanvas(QPainter& painter) : painter_(painter) {
+QtCanvas::QtCanvas(QPainter& painter, Drawing drawing) : painter_(painter), smoothed_(drawing == Drawing::kSmoothed) {
+  // Lines and rectangles stay on whole pixels in either drawing.
   painter_.setRenderHint(QPainter::Antialiasing, false);
+  if (smoothed_) painter_.setRenderHint(QPainter::TextAntialiasing, true);
   painter_.setBackgroundMode(Qt::TransparentMode);
   qpen_ = ToQPen(pen_);
   painter_.setPen(qpen_);
@@ -121,11 +139,13 @@ void QtCanvas::Polygon(const CanvasPoint* points, int count) {
   if (count < 2) return;
   QPolygon polygon(count);
   for (int i = 0; i < count; ++i) polygon.setPoint(i, points[i].x, points[i].y);
+  const Smoothed smoothed(*this);
   painter_.drawPolygon(polygon, Qt::OddEvenFill);
 }
 
 void QtCanvas::Ellipse(int left, int top, int right, int bottom) {
   if (left == right || top == bottom) return;
+  const Smoothed smoothed(*this);
   painter_.drawEllipse(OutlinedBox(left, top, right, bottom));
 }
 
@@ -136,6 +156,7 @@ void QtCanvas::Pie(int left, int top, int right, int bottom, int x1, int y1, int
   double span = RayAngle(cx, cy, x2, y2) - start;
   while (span <= 0) span += 360.0;
   while (span > 360.0) span -= 360.0;
+  const Smoothed smoothed(*this);
   painter_.drawPie(OutlinedBox(left, top, right, bottom), static_cast<int>(std::lround(start * 16)),
                    static_cast<int>(std::lround(span * 16)));
 }

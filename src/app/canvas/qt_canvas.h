@@ -17,8 +17,11 @@ class QtCanvas : public Canvas {
  public:
   // Draws with `painter`, which must stay active while the canvas is used. The
   // painter starts in the state of a fresh device: black 1-pixel pen, white brush,
-  // system font, opaque white text background, black text.
-  explicit QtCanvas(QPainter& painter);
+  // system font, opaque white text background, black text. Smoothed drawing
+  // antialiases curves, slanted edges and text; without it every pixel has one
+  // of the colours drawn (exported images keep it off).
+  enum class Drawing { kExact, kSmoothed };
+  explicit QtCanvas(QPainter& painter, Drawing drawing = Drawing::kExact);
 
   Pen SelectPen(const Pen& pen) override;
   Brush SelectBrush(const Brush& brush) override;
@@ -41,10 +44,14 @@ class QtCanvas : public Canvas {
   static QColor ToQColor(Color color);
 
  private:
+  // Antialiasing for one shape, when the drawing is smoothed.
+  class Smoothed;
+
   // Sets the painter's pen to the text colour for one text and back afterwards.
   void DrawTextWithPainter(const QRect& rect, int qtFlags, const QString& text, bool clip);
 
   QPainter& painter_;
+  bool smoothed_ = false;
   Pen pen_;
   QPen qpen_;
   Brush brush_;
