@@ -13,6 +13,7 @@
 #include <cstdio>
 
 #include "analysis/analysis.h"
+#include "app/analysis_dialog.h"
 #include "app/analysis_results.h"
 #include "app/analysis_run.h"
 #include "app/answer_list.h"
@@ -22,6 +23,8 @@
 #include "app/dokument.h"
 #include "app/histogram_view.h"
 #include "app/main_frame.h"
+#include "app/pop_dialog.h"
+#include "app/question_list_dialog.h"
 #include "survey/settings.h"
 
 namespace {
@@ -44,6 +47,33 @@ int IdentityOf(orbica::CApp& app, const std::string& name) {
   for (const auto& entry : app.Context().subpopulations.Entries())
     if (entry->Name() == name) return entry->Identity();
   return 1;
+}
+
+// Grabs one window (not the screen) once it has settled.
+void Grab(QWidget& window, const QString& folder, const QString& name) {
+  window.show();
+  Settle();
+  const QString path = QDir(folder).filePath(name);
+  std::printf("%s %s\n", window.grab().save(path) ? "wrote" : "could not write", qPrintable(path));
+  window.hide();
+}
+
+// The dialogs at their first size, each grabbed on its own.
+void GrabDialogs(orbica::CApp& app, const QString& folder) {
+  orbica::CAnalDlg parameters(app.Context().questions, app.Notifier(), app.MainFrame());
+  parameters.criterionIndex = 4;
+  parameters.firstChoice = orbica::AnswerSlot(12, 6);
+  parameters.lengthIndex = 1;
+  Grab(parameters, folder, QStringLiteral("dialog-analysis.png"));
+  orbica::ListOtazek questions(app, 3, app.MainFrame());
+  Grab(questions, folder, QStringLiteral("dialog-question-list.png"));
+  orbica::CPopulace population(0);
+  population.Masks()[2] = 0x6;
+  orbica::PopDialog editor(app, population, app.MainFrame());
+  Grab(editor, folder, QStringLiteral("dialog-editor.png"));
+  orbica::CAnalSeznam results(app.Context().analysis, app.Context().questions, app.MainFrame());
+  results.SelectRow(0);
+  Grab(results, folder, QStringLiteral("dialog-results.png"));
 }
 
 }  // namespace
@@ -124,7 +154,7 @@ int main(int argc, char** argv) {
     auto* dialog = qobject_cast<orbica::CAnalSeznam*>(QApplication::activeModalWidget());
     if (!dialog) return;
     results.stop();
-    dialog->List()->setCurrentRow(0);
+    dialog->SelectRow(0);
     Shot(output, "analysis-results.png");
     dialog->accept();
   });
@@ -134,5 +164,6 @@ int main(int argc, char** argv) {
   frame->Route(orbica::cmd::k3DBar);
   second->Document()->SetQuestion(12);
   Shot(output, "analysis-slot3.png");
+  GrabDialogs(app, output);
   return 0;
 }
