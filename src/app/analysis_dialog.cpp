@@ -12,7 +12,7 @@
 #include <cmath>
 
 #include "analysis/analysis.h"
-#include "app/combo_sizing.h"
+#include "app/widget_support.h"
 #include "app/qt_notifier.h"
 #include "survey/question_list.h"
 #include "ui_analysis_dialog.h"
@@ -60,6 +60,7 @@ CAnalDlg::CAnalDlg(const CQuestionList& questions, Notifier& notifier, QWidget* 
   // The value beside the slider keeps the width of its widest text.
   sliderLabel_->setMinimumWidth(sliderLabel_->sizeHint().width());
   run_ = ui.runButton;
+  NameBuddies(this);
   first_->installEventFilter(this);
   second_->installEventFilter(this);
 }
@@ -77,6 +78,7 @@ void CAnalDlg::InitDialog() {
   for (QComboBox* list : {first_, second_}) LimitDropDown(list, kDropDownHeight);
 
   length_->addItems({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")});
+  LimitDropDown(length_, kDropDownHeight);
   const auto select = [](QComboBox* list, int index) {
     const QSignalBlocker blocker(list);
     list->setCurrentIndex(index >= 0 && index < list->count() ? index : -1);

@@ -1,5 +1,6 @@
 #include "app/analysis_results.h"
 
+#include <QAbstractButton>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
@@ -120,6 +121,9 @@ CAnalSeznam::CAnalSeznam(const CAnalysis& analysis, const CQuestionList& questio
   table_->horizontalHeader()->setSortIndicatorClearable(true);
   table_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
   table_->setModel(model_);
+  // The corner above the ranks selects nothing in a single-row selection.
+  table_->setCornerButtonEnabled(false);
+  if (auto* corner = table_->findChild<QAbstractButton*>()) corner->setAccessibleName(tr("Rank"));
   table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   table_->horizontalHeader()->setSectionResizeMode(AnalysisResultsModel::kShortAnswers, QHeaderView::Stretch);
   table_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);

@@ -14,7 +14,7 @@
 #include <string>
 
 #include "app/app.h"
-#include "app/combo_sizing.h"
+#include "app/widget_support.h"
 #include "app/main_frame.h"
 #include "crosstable/cross_table.h"
 #include "survey/populace.h"
@@ -66,6 +66,7 @@ C2DTable::C2DTable(CApp& app, QWidget* parent) : QDialog(parent), app_(app) {
   topList_ = ui.topList;
   leftList_ = ui.leftList;
   table_ = ui.tableText;
+  NameBuddies(this);
   table_->setFont(TableFont());
 
   // Item i is question index i, so the selected position is the question.

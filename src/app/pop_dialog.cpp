@@ -10,6 +10,7 @@
 #include "app/info_dialog.h"
 #include "app/placement.h"
 #include "app/qt_notifier.h"
+#include "app/widget_support.h"
 #include "survey/question_list.h"
 #include "ui_pop_dialog.h"
 
@@ -67,6 +68,7 @@ PopDialog::PopDialog(CApp& app, CPopulace& subpopulation, QWidget* parent)
   answersLabel_ = ui.answersLabel;
   sizeLabel_ = ui.sizeLabel;
   size_ = ui.sizeValue;
+  NameBuddies(this);
   buttons_ = {{1, ui.okButton},      {2, ui.cancelButton}, {3012, ui.saveButton},
               {3010, ui.addButton}, {3020, ui.clearButton}, {1045, ui.notesButton}};
   connect(Button(1), &QPushButton::clicked, this, &PopDialog::Ok);

@@ -17,7 +17,7 @@
 
 #include "app/app.h"
 #include "app/canvas/qt_canvas.h"
-#include "app/combo_sizing.h"
+#include "app/widget_support.h"
 #include "app/main_frame.h"
 #include "app/placement.h"
 #include "histogram/canvas.h"
@@ -81,6 +81,7 @@ ListOtazek::ListOtazek(CApp& app, int current, QWidget* parent) : QDialog(parent
   print_ = ui.printButton;
   help_ = ui.helpButton;
   cancel_ = ui.cancelButton;
+  NameBuddies(this);
 
   for (const char* kind : kSortKinds) sortBox_->addItem(tr(kind));
   LimitDropDown(sortBox_, kDropDownHeight);

@@ -13,7 +13,7 @@
 
 #include "app/app.h"
 #include "app/canvas/qt_canvas.h"
-#include "app/combo_sizing.h"
+#include "app/widget_support.h"
 #include "app/main_frame.h"
 #include "app/placement.h"
 #include "app/pop_dialog.h"
