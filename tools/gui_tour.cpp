@@ -1,6 +1,7 @@
 // Takes the user guide's screenshots: starts Orbica on a census folder, arranges
 // its windows as a user would and grabs the screen of the running X server.
-//   orbica-gui-tour CENSUS_FOLDER OUTPUT_FOLDER   (run it under xvfb-run)
+//   orbica-gui-tour CENSUS_FOLDER OUTPUT_FOLDER   (run it under xvfb-run; the
+//   locale chooses the language, LANGUAGE=cs for Czech)
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -25,6 +26,7 @@
 #include "app/main_frame.h"
 #include "app/pop_dialog.h"
 #include "app/question_list_dialog.h"
+#include "app/translations.h"
 #include "survey/settings.h"
 
 namespace {
@@ -87,6 +89,7 @@ int main(int argc, char** argv) {
   const QString output = QString::fromLocal8Bit(argv[2]);
   QApplication qapp(argc, argv);
   QDir().mkpath(output);
+  orbica::InstallTranslations();
   orbica::CApp app(census);
   // The getting-started text opens modally at start-up: close it once it shows.
   QTimer closer;

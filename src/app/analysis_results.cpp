@@ -4,7 +4,10 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
+#include <QLayout>
 #include <QPalette>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTableView>
 #include <algorithm>
 #include <numeric>
@@ -124,9 +127,18 @@ CAnalSeznam::CAnalSeznam(const CAnalysis& analysis, const CQuestionList& questio
   // The corner above the ranks selects nothing in a single-row selection.
   table_->setCornerButtonEnabled(false);
   if (auto* corner = table_->findChild<QAbstractButton*>()) corner->setAccessibleName(tr("Rank"));
+  // Columns as wide as their headings and texts; the last one takes what is left.
   table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  table_->horizontalHeader()->setSectionResizeMode(AnalysisResultsModel::kShortAnswers, QHeaderView::Stretch);
+  table_->horizontalHeader()->setStretchLastSection(true);
+  table_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   table_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  // The window opens wide enough to show every column whole (within the screen).
+  table_->resizeColumnsToContents();
+  const int needed = table_->horizontalHeader()->length() + table_->verticalHeader()->sizeHint().width() +
+                     table_->verticalScrollBar()->sizeHint().width() + 2 * table_->frameWidth() +
+                     layout()->contentsMargins().left() + layout()->contentsMargins().right();
+  const int widest = screen() ? screen()->availableGeometry().width() * 9 / 10 : needed;
+  if (needed > width()) resize(std::min(needed, widest), height());
   connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
           [this](const QModelIndex& current) { OnSelect(current.row()); });
 
