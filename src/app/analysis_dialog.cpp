@@ -75,7 +75,6 @@ void CAnalDlg::InitDialog() {
   for (QComboBox* list : {first_, second_}) list->setEnabled(false);
   ShowSignificance(significance);
   FillChoices(criterionIndex);
-  for (QComboBox* list : {first_, second_}) LimitDropDown(list, kDropDownHeight);
 
   length_->addItems({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")});
   LimitDropDown(length_, kDropDownHeight);
@@ -120,6 +119,7 @@ void CAnalDlg::FillChoices(int criterion) {
     }
     first_->addItems(items);
     second_->addItems(items);
+    for (QComboBox* list : {first_, second_}) LimitDropDown(list, kDropDownHeight);
   }
   // A list that receives items selects its first one; nothing is chosen yet.
   first_->setCurrentIndex(-1);
