@@ -1,6 +1,7 @@
 // Takes the user guide's screenshots: starts Orbica on a census folder, arranges
 // its windows as a user would and grabs the screen of the running X server.
-//   orbica-gui-tour CENSUS_FOLDER OUTPUT_FOLDER   (run it under xvfb-run)
+//   orbica-gui-tour CENSUS_FOLDER OUTPUT_FOLDER   (run it under xvfb-run; the
+//   locale chooses the language, LANGUAGE=cs for Czech)
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -14,6 +15,7 @@
 #include <cstdio>
 
 #include "analysis/analysis.h"
+#include "app/analysis_dialog.h"
 #include "app/analysis_results.h"
 #include "app/analysis_run.h"
 #include "app/answer_list.h"
@@ -22,6 +24,9 @@
 #include "app/dokument.h"
 #include "app/histogram_view.h"
 #include "app/main_frame.h"
+#include "app/pop_dialog.h"
+#include "app/question_list_dialog.h"
+#include "app/translations.h"
 #include "survey/settings.h"
 
 namespace {
@@ -46,6 +51,33 @@ int IdentityOf(orbica::CApp& app, const std::string& name) {
   return 1;
 }
 
+// Grabs one window (not the screen) once it has settled.
+void Grab(QWidget& window, const QString& folder, const QString& name) {
+  window.show();
+  Settle();
+  const QString path = QDir(folder).filePath(name);
+  std::printf("%s %s\n", window.grab().save(path) ? "wrote" : "could not write", qPrintable(path));
+  window.hide();
+}
+
+// The dialogs at their first size, each grabbed on its own.
+void GrabDialogs(orbica::CApp& app, const QString& folder) {
+  orbica::CAnalDlg parameters(app.Context().questions, app.Notifier(), app.MainFrame());
+  parameters.criterionIndex = 4;
+  parameters.firstChoice = orbica::AnswerSlot(12, 6);
+  parameters.lengthIndex = 1;
+  Grab(parameters, folder, QStringLiteral("dialog-analysis.png"));
+  orbica::ListOtazek questions(app, 3, app.MainFrame());
+  Grab(questions, folder, QStringLiteral("dialog-question-list.png"));
+  orbica::CPopulace population(0);
+  population.Masks()[2] = 0x6;
+  orbica::PopDialog editor(app, population, app.MainFrame());
+  Grab(editor, folder, QStringLiteral("dialog-editor.png"));
+  orbica::CAnalSeznam results(app.Context().analysis, app.Context().questions, app.MainFrame());
+  results.SelectRow(0);
+  Grab(results, folder, QStringLiteral("dialog-results.png"));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -57,6 +89,7 @@ int main(int argc, char** argv) {
   const QString output = QString::fromLocal8Bit(argv[2]);
   QApplication qapp(argc, argv);
   QDir().mkpath(output);
+  orbica::InstallTranslations();
   orbica::CApp app(census);
   // The getting-started text opens modally at start-up: close it once it shows.
   QTimer closer;
@@ -124,7 +157,7 @@ int main(int argc, char** argv) {
     auto* dialog = qobject_cast<orbica::CAnalSeznam*>(QApplication::activeModalWidget());
     if (!dialog) return;
     results.stop();
-    dialog->List()->setCurrentRow(0);
+    dialog->SelectRow(0);
     Shot(output, "analysis-results.png");
     dialog->accept();
   });
@@ -134,5 +167,6 @@ int main(int argc, char** argv) {
   frame->Action(QStringLiteral("graph.bar3d"))->trigger();
   second->Document()->SetQuestion(12);
   Shot(output, "analysis-slot3.png");
+  GrabDialogs(app, output);
   return 0;
 }

@@ -12,30 +12,17 @@
 #include <cmath>
 
 #include "analysis/analysis.h"
-#include "app/dialog_template.h"
+#include "app/widget_support.h"
 #include "app/qt_notifier.h"
 #include "survey/question_list.h"
+#include "ui_analysis_dialog.h"
 
 namespace orbica {
 
 namespace {
 
-constexpr int kTemplate = 144;
-constexpr int kRunId = 1;
-constexpr int kCriterionId = 1055;
-constexpr int kFirstId = 1056;
-constexpr int kSecondId = 1057;
-constexpr int kLengthId = 1064;
-constexpr int kThresholdId = 1000;
-constexpr int kSliderId = 1065;
-constexpr int kSliderLabelId = 1066;
 // Height of the open choice lists.
 constexpr int kDropDownHeight = 300;
-
-constexpr const char* kChooseText = "Choose parameters for the analysis";
-constexpr const char* kChooseCaption = "Analysis";
-constexpr const char* kNumberText = "Enter a number.";
-constexpr const char* kNumberCaption = "Orbica";
 
 bool ListsQuestions(int criterion) { return criterion == 2 || criterion == 3; }
 bool ListsAnswers(int criterion) { return criterion == 4 || criterion == 5; }
@@ -56,38 +43,26 @@ class BoxesOwnedBy {
   QtNotifier* boxes_;
 };
 
-// Labels whose text is wider than their place break into lines; they grow to
-// show every line, keeping their vertical centre.
-void FitLabels(QWidget* dialog) {
-  for (QLabel* label : dialog->findChildren<QLabel*>()) {
-    if (!label->wordWrap() || label->fontMetrics().horizontalAdvance(label->text()) <= label->width()) continue;
-    const QRect place = label->geometry();
-    const int height = std::max(place.height(), label->heightForWidth(place.width()));
-    label->setGeometry(place.x(), place.center().y() - height / 2, place.width(), height);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  }
-}
-
 }  // namespace
 
 CAnalDlg::CAnalDlg(const CQuestionList& questions, Notifier& notifier, QWidget* parent)
     : QDialog(parent), questions_(questions), notifier_(notifier) {
+  Ui::AnalysisDialog ui;
+  ui.setupUi(this);
   setObjectName(QStringLiteral("analysisDialog"));
-  const DialogBuilder builder(kTemplate, this);
-  criteria_ = builder.Get<QComboBox>(kCriterionId);
-  first_ = builder.Get<QComboBox>(kFirstId);
-  second_ = builder.Get<QComboBox>(kSecondId);
-  length_ = builder.Get<QComboBox>(kLengthId);
-  threshold_ = builder.Get<QLineEdit>(kThresholdId);
-  threshold_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  slider_ = builder.Get<QSlider>(kSliderId);
-  slider_->setRange(0, 100);
-  slider_->setTickPosition(QSlider::NoTicks);
-  sliderLabel_ = builder.Get<QLabel>(kSliderLabelId);
-  run_ = builder.Get<QPushButton>(kRunId);
+  criteria_ = ui.criterionList;
+  first_ = ui.firstList;
+  second_ = ui.secondList;
+  length_ = ui.lengthList;
+  threshold_ = ui.thresholdEdit;
+  slider_ = ui.significanceSlider;
+  sliderLabel_ = ui.significanceValue;
+  // The value beside the slider keeps the width of its widest text.
+  sliderLabel_->setMinimumWidth(sliderLabel_->sizeHint().width());
+  run_ = ui.runButton;
+  NameBuddies(this);
   first_->installEventFilter(this);
   second_->installEventFilter(this);
-  FitLabels(this);
 }
 
 void CAnalDlg::showEvent(QShowEvent* event) {
@@ -97,16 +72,12 @@ void CAnalDlg::showEvent(QShowEvent* event) {
 
 void CAnalDlg::InitDialog() {
   initialised_ = true;
-  for (QComboBox* list : {first_, second_}) {
-    const int row = std::max(1, list->view()->sizeHintForRow(0) > 0 ? list->view()->sizeHintForRow(0)
-                                                                     : list->fontMetrics().height());
-    list->setMaxVisibleItems(std::max(1, kDropDownHeight / row));
-    list->setEnabled(false);
-  }
+  for (QComboBox* list : {first_, second_}) list->setEnabled(false);
   ShowSignificance(significance);
   FillChoices(criterionIndex);
 
   length_->addItems({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")});
+  LimitDropDown(length_, kDropDownHeight);
   const auto select = [](QComboBox* list, int index) {
     const QSignalBlocker blocker(list);
     list->setCurrentIndex(index >= 0 && index < list->count() ? index : -1);
@@ -118,14 +89,14 @@ void CAnalDlg::InitDialog() {
   slider_->setValue(significance);
   connect(slider_, &QSlider::valueChanged, this, &CAnalDlg::ShowSignificance);
 
-  for (int c = 0; c < kCriterionCount; ++c) criteria_->addItem(QString::fromUtf8(CriterionName(c)));
-  // The open list shows the whole names.
-  criteria_->view()->setMinimumWidth(criteria_->view()->sizeHintForColumn(0) + 2 * criteria_->view()->frameWidth());
+  for (int c = 0; c < kCriterionCount; ++c)
+    criteria_->addItem(QCoreApplication::translate("orbica::engine", CriterionName(c)));
+  LimitDropDown(criteria_, kDropDownHeight);
   select(criteria_, criterionIndex);
   connect(criteria_, &QComboBox::currentIndexChanged, this, &CAnalDlg::FillChoices);
 }
 
-void CAnalDlg::ShowSignificance(int position) { sliderLabel_->setText(QString::asprintf("%d %%", position)); }
+void CAnalDlg::ShowSignificance(int position) { sliderLabel_->setText(tr("%1 %").arg(position)); }
 
 void CAnalDlg::FillChoices(int criterion) {
   const int keptFirst = first_->currentIndex();
@@ -148,6 +119,7 @@ void CAnalDlg::FillChoices(int criterion) {
     }
     first_->addItems(items);
     second_->addItems(items);
+    for (QComboBox* list : {first_, second_}) LimitDropDown(list, kDropDownHeight);
   }
   // A list that receives items selects its first one; nothing is chosen yet.
   first_->setCurrentIndex(-1);
@@ -190,7 +162,7 @@ void CAnalDlg::accept() {
                        (criterion == 3 && (first_->currentIndex() < 0 || second_->currentIndex() < 0));
   if (missing) {
     const BoxesOwnedBy owned(notifier_, this);
-    notifier_.Show(kChooseText, kChooseCaption);
+    notifier_.Show(tr("Choose parameters for the analysis").toStdString(), tr("Analysis").toStdString());
     return;
   }
   bool number = false;
@@ -198,7 +170,7 @@ void CAnalDlg::accept() {
   if (!number || !std::isfinite(value)) {
     {
       const BoxesOwnedBy owned(notifier_, this);
-      notifier_.Show(kNumberText, kNumberCaption);
+      notifier_.Show(tr("Enter a number.").toStdString(), "Orbica");
     }
     threshold_->setFocus();
     threshold_->selectAll();

@@ -1,190 +1,167 @@
 #include "app/analysis_results.h"
 
-#include <QFrame>
-#include <QGroupBox>
-#include <QStyleOptionGroupBox>
+#include <QAbstractButton>
+#include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
-#include <QPainter>
-#include <QStyledItemDelegate>
-#include <QTextCharFormat>
-#include <QTextCursor>
-#include <QTextEdit>
+#include <QLayout>
+#include <QPalette>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTableView>
 #include <algorithm>
-#include <new>
+#include <numeric>
 
 #include "analysis/analysis.h"
-#include "app/dialog_template.h"
 #include "survey/question_list.h"
+#include "ui_analysis_results.h"
 
 namespace orbica {
 
 namespace {
 
-constexpr int kTemplate = 146;
-constexpr int kListId = 1061;
-constexpr int kTitleId = 1063;
-constexpr int kQuestionsId = 1067;
-constexpr int kAnswersId = 1068;
-constexpr int kColumnCount = 5;
-constexpr int kColumnWidths[kColumnCount] = {80, 220, 100, 100, 100};
-// Gap between a column's text and the next column.
-constexpr int kColumnGap = 5;
-// Horizontal base unit of the font the column widths were made for: the widths
-// follow the dialog's font so that the columns stay under their headings.
-constexpr int kOriginalBaseX = 6;
-const QColor kSelectedFill(0, 0, 128);
+// The run's title is brown on a light window; on a dark one a light tint of it stays readable.
 const QColor kTitleColour(102, 51, 0);
-
-// Draws the rows of a CMultiColumnList through its DrawItem.
-class RowDelegate : public QStyledItemDelegate {
- public:
-  explicit RowDelegate(CMultiColumnList& list) : QStyledItemDelegate(&list), list_(list) {}
-
-  void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-    // A row spans the whole width of the list, however wide its columns are.
-    QRect row = option.rect;
-    row.setRight(std::max(row.right(), list_.viewport()->width() - 1));
-    painter->save();
-    list_.DrawItem(*painter, row, index.row(), option.state.testFlag(QStyle::State_Selected));
-    painter->restore();
-  }
-  QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override {
-    return QSize(list_.ColumnsWidth(), list_.RowHeight());
-  }
-
- private:
-  CMultiColumnList& list_;
-};
+const QColor kTitleColourOnDark(230, 180, 130);
 
 }  // namespace
 
-CMultiColumnList::CMultiColumnList(QWidget* parent) : QListWidget(parent) {
-  setSelectionMode(QAbstractItemView::SingleSelection);
-  setUniformItemSizes(true);
-  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  setItemDelegate(new RowDelegate(*this));
-}
-
-bool CMultiColumnList::Init(int rows, int columns) {
-  clear();
-  try {
-    cells_.assign(static_cast<std::size_t>(std::max(rows, 0)) * static_cast<std::size_t>(std::max(columns, 0)),
-                  QString());
-    columnTable_.assign(static_cast<std::size_t>(std::max(columns, 0)), Column{});
-  } catch (const std::bad_alloc&) {
-    cells_.clear();
-    columnTable_.clear();
-    rows_ = columns_ = 0;
-    return false;
+AnalysisResultsModel::AnalysisResultsModel(const CAnalysis& analysis, const CQuestionList& questions, QObject* parent)
+    : QAbstractTableModel(parent) {
+  const int count = std::max(analysis.ResultCount(), 0);
+  rows_.resize(static_cast<std::size_t>(count));
+  for (int r = 0; r < count; ++r) {
+    const CInfPopulace& result = analysis.Result(r);
+    Row& row = rows_[static_cast<std::size_t>(r)];
+    row.cells[kCondition] = QString::fromStdString(result.Code());
+    row.cells[kShortAnswers] = QString::fromStdString(result.AnswerDescription(questions));
+    row.values[kCriterionValue] = result.criterionValue;
+    row.values[kDifference] = result.difference;
+    row.values[kTrueSize] = result.trueSize;
+    for (const int c : {kCriterionValue, kDifference, kTrueSize})
+      row.cells[c] = QString::asprintf("%f", row.values[c]);
   }
-  rows_ = std::max(rows, 0);
-  columns_ = std::max(columns, 0);
-  return true;
+  order_.resize(rows_.size());
+  std::iota(order_.begin(), order_.end(), 0);
 }
 
-void CMultiColumnList::SetColumn(int index, int width, int format) {
-  if (index < 0 || index >= columns_) return;
-  columnTable_[static_cast<std::size_t>(index)] = Column{width, format};
+int AnalysisResultsModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(order_.size());
 }
 
-void CMultiColumnList::SetCell(int row, int column, const QString& text) {
-  if (row < 1 || row > rows_ || column < 1 || column > columns_) return;
-  if (column == 1) {
-    auto* item = new QListWidgetItem(this);
-    item->setData(Qt::UserRole, row);
+int AnalysisResultsModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kColumnCount; }
+
+int AnalysisResultsModel::ResultAt(int row) const {
+  return row >= 0 && row < static_cast<int>(order_.size()) ? order_[static_cast<std::size_t>(row)] : -1;
+}
+
+QVariant AnalysisResultsModel::data(const QModelIndex& index, int role) const {
+  const int result = ResultAt(index.row());
+  if (result < 0 || index.column() < 0 || index.column() >= kColumnCount) return {};
+  if (role == Qt::DisplayRole) return rows_[static_cast<std::size_t>(result)].cells[index.column()];
+  if (role == Qt::TextAlignmentRole)
+    return QVariant::fromValue(index.column() >= kCriterionValue ? Qt::AlignRight | Qt::AlignVCenter
+                                                                 : Qt::AlignLeft | Qt::AlignVCenter);
+  return {};
+}
+
+QVariant AnalysisResultsModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (role != Qt::DisplayRole) return {};
+  if (orientation == Qt::Vertical) {
+    const int result = ResultAt(section);
+    return result < 0 ? QVariant() : QVariant(result + 1);
   }
-  cells_[CellIndex(row, column)] = text;
-}
-
-QString CMultiColumnList::Cell(int row, int column) const {
-  if (row < 1 || row > rows_ || column < 1 || column > columns_) return QString();
-  return cells_[CellIndex(row, column)];
-}
-
-std::size_t CMultiColumnList::CellIndex(int row, int column) const {
-  return static_cast<std::size_t>(row - 1) * static_cast<std::size_t>(columns_) + static_cast<std::size_t>(column - 1);
-}
-
-int CMultiColumnList::RowHeight() const { return fontMetrics().height() + 1; }
-
-int CMultiColumnList::ColumnsWidth() const {
-  int width = 0;
-  for (const Column& column : columnTable_) width += column.width;
-  return width;
-}
-
-void CMultiColumnList::DrawItem(QPainter& painter, const QRect& rect, int position, bool selected) const {
-  painter.fillRect(rect, selected ? kSelectedFill : QColor(Qt::white));
-  painter.setPen(selected ? QColor(Qt::white) : palette().color(QPalette::Text));
-  painter.setBackgroundMode(Qt::TransparentMode);
-  painter.setFont(font());
-  int x = rect.left();
-  for (int i = 0; i < columns_; ++i) {
-    const Column& column = columnTable_[static_cast<std::size_t>(i)];
-    const QRect text(QPoint(x, rect.top() + 1), QPoint(x + column.width - kColumnGap - 1, rect.bottom()));
-    const int alignment = column.format != 0 ? column.format : (Qt::AlignLeft | Qt::AlignTop);
-    if (text.width() > 0) painter.drawText(text, alignment | Qt::TextSingleLine, Cell(position + 1, i + 1));
-    x += column.width;
+  switch (section) {
+    case kCondition: return tr("Condition");
+    case kShortAnswers: return tr("Short answers");
+    case kCriterionValue: return tr("Criterion value");
+    case kDifference: return tr("Difference");
+    case kTrueSize: return tr("True size");
+    default: return {};
   }
+}
+
+void AnalysisResultsModel::sort(int column, Qt::SortOrder order) {
+  Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+  const QModelIndexList before = persistentIndexList();
+  std::vector<int> resultsBefore;
+  for (const QModelIndex& index : before) resultsBefore.push_back(ResultAt(index.row()));
+
+  std::iota(order_.begin(), order_.end(), 0);
+  if (column >= 0 && column < kColumnCount) {
+    const bool text = column < kCriterionValue;
+    // Equal values keep their rank order, whichever way the column is sorted.
+    std::stable_sort(order_.begin(), order_.end(), [&](int a, int b) {
+      const Row& x = rows_[static_cast<std::size_t>(a)];
+      const Row& y = rows_[static_cast<std::size_t>(b)];
+      const int c = text ? QString::localeAwareCompare(x.cells[column], y.cells[column])
+                         : (x.values[column] < y.values[column] ? -1 : x.values[column] > y.values[column] ? 1 : 0);
+      return order == Qt::AscendingOrder ? c < 0 : c > 0;
+    });
+  }
+
+  std::vector<int> rowOf(order_.size());
+  for (std::size_t row = 0; row < order_.size(); ++row) rowOf[static_cast<std::size_t>(order_[row])] = static_cast<int>(row);
+  QModelIndexList after;
+  for (std::size_t i = 0; i < static_cast<std::size_t>(before.size()); ++i)
+    after << index(rowOf[static_cast<std::size_t>(resultsBefore[i])], before[static_cast<qsizetype>(i)].column());
+  changePersistentIndexList(before, after);
+  Q_EMIT layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
 CAnalSeznam::CAnalSeznam(const CAnalysis& analysis, const CQuestionList& questions, QWidget* parent)
     : QDialog(parent), analysis_(analysis), questions_(questions) {
+  Ui::AnalysisResults ui;
+  ui.setupUi(this);
   setObjectName(QStringLiteral("analysisResults"));
-  const DialogBuilder builder(kTemplate, this, {{kListId, [](QWidget* p) { return new CMultiColumnList(p); }}});
-  list_ = builder.Get<CMultiColumnList>(kListId);
-  title_ = builder.Get<QTextEdit>(kTitleId);
-  questionsText_ = builder.Get<QLabel>(kQuestionsId);
-  answersText_ = builder.Get<QLabel>(kAnswersId);
-  questionsText_->setTextFormat(Qt::PlainText);
-  answersText_->setTextFormat(Qt::PlainText);
+  table_ = ui.resultTable;
+  title_ = ui.titleText;
+  questionsText_ = ui.questionsText;
+  answersText_ = ui.answersText;
 
-  const int count = analysis.ResultCount();
-  if (list_->Init(count, kColumnCount)) {
-    for (int c = 0; c < kColumnCount; ++c)
-      list_->SetColumn(c, kColumnWidths[c] * builder.Units().baseX / kOriginalBaseX, 0);
-    for (int r = 1; r <= count; ++r) {
-      const CInfPopulace& result = analysis.Result(r - 1);
-      list_->SetCell(r, 1, QString::fromStdString(result.Code()));
-      list_->SetCell(r, 2, QString::fromStdString(result.AnswerDescription(questions)));
-      list_->SetCell(r, 3, QString::asprintf("%f", result.criterionValue));
-      list_->SetCell(r, 4, QString::asprintf("%f", result.difference));
-      list_->SetCell(r, 5, QString::asprintf("%f", result.trueSize));
-    }
-  }
-  connect(list_, &QListWidget::currentRowChanged, this, &CAnalSeznam::OnSelect);
+  model_ = new AnalysisResultsModel(analysis, questions, this);
+  // Rank order first: no column is sorted until the user clicks a heading.
+  table_->horizontalHeader()->setSortIndicatorClearable(true);
+  table_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+  table_->setModel(model_);
+  // The corner above the ranks selects nothing in a single-row selection.
+  table_->setCornerButtonEnabled(false);
+  if (auto* corner = table_->findChild<QAbstractButton*>()) corner->setAccessibleName(tr("Rank"));
+  // Columns as wide as their headings and texts; the last one takes what is left.
+  table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  table_->horizontalHeader()->setStretchLastSection(true);
+  table_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  table_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  // The window opens wide enough to show every column whole (within the screen).
+  table_->resizeColumnsToContents();
+  const int needed = table_->horizontalHeader()->length() + table_->verticalHeader()->sizeHint().width() +
+                     table_->verticalScrollBar()->sizeHint().width() + 2 * table_->frameWidth() +
+                     layout()->contentsMargins().left() + layout()->contentsMargins().right();
+  const int widest = screen() ? screen()->availableGeometry().width() * 9 / 10 : needed;
+  if (needed > width()) resize(std::min(needed, widest), height());
+  connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+          [this](const QModelIndex& current) { OnSelect(current.row()); });
 
-  // The questions start after the caption of the "Description" frame, not over it.
-  if (auto* frame = findChild<QGroupBox*>()) {
-    QStyleOptionGroupBox option;
-    option.initFrom(frame);
-    option.text = frame->title();
-    option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
-    const QRect caption = frame->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, frame);
-    const int left = frame->x() + caption.right() + builder.Units().X(4);
-    const QRect place = questionsText_->geometry();
-    if (left > place.left()) questionsText_->setGeometry(QRect(QPoint(left, place.top()), place.bottomRight()));
-  }
-
-  // The run's title in bold brown on the dialog's own background, read-only.
-  title_->setReadOnly(true);
-  title_->setEnabled(false);
-  title_->setFrameShape(QFrame::NoFrame);
-  title_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  title_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  title_->setLineWrapMode(QTextEdit::NoWrap);
-  title_->viewport()->setAutoFillBackground(false);
-  title_->document()->setDocumentMargin(0);
-  QTextCharFormat format;
-  format.setFontWeight(QFont::Bold);
-  format.setForeground(kTitleColour);
-  QTextCursor cursor(title_->document());
-  cursor.insertText(QString::fromStdString(analysis.title), format);
+  // The run's title in bold, brown where the window is light.
+  QFont bold = title_->font();
+  bold.setBold(true);
+  title_->setFont(bold);
+  QPalette palette = title_->palette();
+  const bool dark = palette.color(QPalette::Window).lightness() < 128;
+  palette.setColor(QPalette::WindowText, dark ? kTitleColourOnDark : kTitleColour);
+  title_->setPalette(palette);
+  title_->setText(QString::fromStdString(analysis.title));
 }
 
-void CAnalSeznam::OnSelect(int position) {
-  if (position < 0 || position >= analysis_.ResultCount()) return;
-  const ConditionSet& masks = analysis_.Result(position).Masks();
+void CAnalSeznam::SelectRow(int row) {
+  const QModelIndex index = model_->index(row, 0);
+  table_->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+void CAnalSeznam::OnSelect(int row) {
+  const int result = model_->ResultAt(row);
+  if (result < 0 || result >= analysis_.ResultCount()) return;
+  const ConditionSet& masks = analysis_.Result(result).Masks();
   QString questionLines, answerLines;
   for (int q = 0; q < questions_.QuestionCount() && q < kQuestionCount; ++q) {
     const std::uint32_t mask = masks[static_cast<std::size_t>(q)];

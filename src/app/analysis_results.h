@@ -1,57 +1,48 @@
 // The results of the last completed analysis run: the dialog "Analysis results"
-// and its owner-drawn list of rows in columns.
+// with its table of ranked results and the description of the selected one.
 #pragma once
 
+#include <QAbstractTableModel>
 #include <QDialog>
-#include <QListWidget>
 #include <QString>
 #include <vector>
 
 class QLabel;
-class QPainter;
-class QTextEdit;
+class QTableView;
 
 namespace orbica {
 
 class CAnalysis;
 class CQuestionList;
 
-// A list whose rows are drawn as text in fixed-width columns. Row r (from 1) is
-// shown at display position r - 1; cells are numbered from 1.
-class CMultiColumnList : public QListWidget {
+// The results of an analysis as a table: one row per result, the columns
+// condition, short answers, criterion value, difference and true size. The
+// vertical header shows each result's rank; rows start in rank order, and
+// sorting on column -1 (no column) brings that order back.
+class AnalysisResultsModel : public QAbstractTableModel {
   Q_OBJECT
 
  public:
-  explicit CMultiColumnList(QWidget* parent);
+  enum Column { kCondition, kShortAnswers, kCriterionValue, kDifference, kTrueSize, kColumnCount };
 
-  // Makes room for `rows` x `columns` empty cells and removes every row; false
-  // when the cells cannot be had.
-  bool Init(int rows, int columns);
-  // Column `index` (from 0): width in pixels and text alignment (0 = left, top).
-  void SetColumn(int index, int width, int format);
-  // Stores a copy of `text`; a text for column 1 adds the row to the list.
-  void SetCell(int row, int column, const QString& text);
-  QString Cell(int row, int column) const;
-  int Rows() const { return rows_; }
-  int Columns() const { return columns_; }
+  AnalysisResultsModel(const CAnalysis& analysis, const CQuestionList& questions, QObject* parent = nullptr);
 
-  // Draws the row at display position `position` into `rect`.
-  void DrawItem(QPainter& painter, const QRect& rect, int position, bool selected) const;
-  // Height of a row in pixels; the width of all columns together.
-  int RowHeight() const;
-  int ColumnsWidth() const;
+  int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+  int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+  QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+  QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+  void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
+
+  // Index of the result shown in `row` (its rank - 1); -1 outside the table.
+  int ResultAt(int row) const;
 
  private:
-  std::size_t CellIndex(int row, int column) const;
-
-  struct Column {
-    int width = 0;
-    int format = 0;
+  struct Row {
+    QString cells[kColumnCount];
+    double values[kColumnCount] = {};
   };
-  std::vector<QString> cells_;
-  std::vector<Column> columnTable_;
-  int rows_ = 0;
-  int columns_ = 0;
+  std::vector<Row> rows_;       // by result index
+  std::vector<int> order_;      // result index shown in each row
 };
 
 class CAnalSeznam : public QDialog {
@@ -61,19 +52,23 @@ class CAnalSeznam : public QDialog {
   // Shows the results `analysis` holds now, under the title of its last accepted parameters.
   CAnalSeznam(const CAnalysis& analysis, const CQuestionList& questions, QWidget* parent);
 
-  CMultiColumnList* List() const { return list_; }
-  QTextEdit* Title() const { return title_; }
+  QTableView* Table() const { return table_; }
+  AnalysisResultsModel* Model() const { return model_; }
+  QLabel* Title() const { return title_; }
   QLabel* QuestionsText() const { return questionsText_; }
   QLabel* AnswersText() const { return answersText_; }
+  // Selects the row at `row` of the table as a click does.
+  void SelectRow(int row);
 
  private:
-  // Shows the questions and answers of the result at display position `position`.
-  void OnSelect(int position);
+  // Shows the questions and answers of the result in table row `row`.
+  void OnSelect(int row);
 
   const CAnalysis& analysis_;
   const CQuestionList& questions_;
-  CMultiColumnList* list_ = nullptr;
-  QTextEdit* title_ = nullptr;
+  AnalysisResultsModel* model_ = nullptr;
+  QTableView* table_ = nullptr;
+  QLabel* title_ = nullptr;
   QLabel* questionsText_ = nullptr;
   QLabel* answersText_ = nullptr;
 };

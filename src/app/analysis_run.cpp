@@ -15,14 +15,6 @@
 #include "app/main_frame.h"
 #include "app/progress_dialog.h"
 
-// The analysis templates are a resource file of their own: referring to it links
-// it into every program that uses these windows, registered before main() runs.
-static int RegisterAnalysisResources() {
-  Q_INIT_RESOURCE(analysis);
-  return 0;
-}
-[[maybe_unused]] static const int kAnalysisResources = RegisterAnalysisResources();
-
 namespace orbica {
 
 namespace {

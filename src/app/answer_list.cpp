@@ -2,15 +2,16 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFontDatabase>
 #include <QKeyEvent>
 #include <cmath>
 
 #include "app/app.h"
 #include "app/child_frame.h"
-#include "app/dialog_template.h"
 #include "app/histogram_view.h"
 #include "app/main_frame.h"
 #include "app/placement.h"
+#include "ui_answer_list.h"
 #include "survey/question_list.h"
 
 namespace orbica {
@@ -69,11 +70,13 @@ QStringList AnswerListLines(int q, const HistogramData& data, const CQuestionLis
 }
 
 COdpovedi::COdpovedi(CApp& app, QWidget* parent) : QDialog(parent), app_(app) {
+  Ui::AnswerList ui;
+  ui.setupUi(this);
   setObjectName(QStringLiteral("answerList"));
   setModal(false);
-  const DialogBuilder builder(133, this, {{1005, [](QWidget* p) { return new CListBoxEx(p); }}});
-  list_ = builder.Get<CListBoxEx>(1005);
-  list_->setFont(font());
+  list_ = ui.answerLines;
+  // The lines are padded into columns: a fixed-pitch face keeps them in line.
+  list_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   list_->setSelectionMode(QAbstractItemView::SingleSelection);
   setMinimumSize(60, 40);
   RestorePlacement(app_.Context().settings, kPlacementAnswerList, this);
@@ -104,11 +107,6 @@ void COdpovedi::SelectLine(int index) {
   filling_ = true;
   list_->setCurrentRow(index);
   filling_ = false;
-}
-
-void COdpovedi::resizeEvent(QResizeEvent* event) {
-  QDialog::resizeEvent(event);
-  list_->setGeometry(0, 0, width(), std::max(height(), 20));
 }
 
 }  // namespace orbica

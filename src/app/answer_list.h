@@ -46,7 +46,6 @@ class COdpovedi : public QDialog {
   CListBoxEx* List() const { return list_; }
 
  protected:
-  void resizeEvent(QResizeEvent* event) override;
   void hideEvent(QHideEvent* event) override;
 
  private:

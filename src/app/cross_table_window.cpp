@@ -14,18 +14,17 @@
 #include <string>
 
 #include "app/app.h"
-#include "app/dialog_template.h"
+#include "app/widget_support.h"
 #include "app/main_frame.h"
 #include "crosstable/cross_table.h"
 #include "survey/populace.h"
+#include "ui_cross_table_window.h"
 
 namespace orbica {
 
 namespace {
 
-constexpr int kTemplate = 149;
-constexpr int kTopListId = 1068, kLeftListId = 1069, kTableId = 1000, kOkId = 1;
-constexpr int kDroppedWidth = 300;
+constexpr int kDropDownHeight = 300;
 constexpr int kTableFontPixels = 13;
 
 // A fixed-pitch face for the table, so that its columns line up: the desktop's
@@ -53,34 +52,25 @@ QFont TableFont() {
 }  // namespace
 
 C2DTable::C2DTable(CApp& app, QWidget* parent) : QDialog(parent), app_(app) {
-  setObjectName(QStringLiteral("crossTable"));
   // A tool window of the main window: it stays above it while the user works there.
   setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint |
                  Qt::WindowCloseButtonHint);
   setModal(false);
-  const DialogBuilder builder(kTemplate, this, {{kTableId, [](QWidget* p) { return new QPlainTextEdit(p); }}});
-  topList_ = builder.Get<QComboBox>(kTopListId);
-  leftList_ = builder.Get<QComboBox>(kLeftListId);
-  table_ = builder.Get<QPlainTextEdit>(kTableId);
-  // The blank, disabled default button only keeps Enter from closing the window.
-  if (QWidget* ok = builder.Control(kOkId)) ok->hide();
-  // The two captions stay on one line, wide enough for their text (up to the lists).
-  for (QLabel* label : findChildren<QLabel*>()) {
-    label->setWordWrap(false);
-    label->resize(std::min(std::max(label->width(), label->sizeHint().width()), topList_->x() - label->x()),
-                  label->height());
-  }
-
+  Ui::CrossTableWindow ui;
+  ui.setupUi(this);
+  setObjectName(QStringLiteral("crossTable"));
+  topList_ = ui.topList;
+  leftList_ = ui.leftList;
+  table_ = ui.tableText;
+  NameBuddies(this);
   table_->setFont(TableFont());
-  table_->setLineWrapMode(QPlainTextEdit::NoWrap);
 
   // Item i is question index i, so the selected position is the question.
   const CQuestionList& questions = app_.Context().questions;
   for (QComboBox* list : {topList_, leftList_}) {
-    list->setMaxVisibleItems(16);
     for (int q = 0; q < questions.QuestionCount(); ++q)
       list->addItem(QString::fromStdString(questions.QuestionText(q)));
-    list->view()->setMinimumWidth(kDroppedWidth);
+    LimitDropDown(list, kDropDownHeight);
   }
   topList_->setCurrentIndex(top_);
   leftList_->setCurrentIndex(left_);
@@ -123,14 +113,6 @@ void C2DTable::changeEvent(QEvent* event) {
   QDialog::changeEvent(event);
   // Gaining or losing activation: follow what changed elsewhere in the slots.
   if (event->type() == QEvent::ActivationChange) Rebuild();
-}
-
-void C2DTable::resizeEvent(QResizeEvent* event) {
-  QDialog::resizeEvent(event);
-  if (!table_) return;
-  const int margin = table_->x();
-  table_->resize(std::max(0, event->size().width() - 2 * margin),
-                 std::max(0, event->size().height() - table_->y() - margin));
 }
 
 C2DTable* OpenCrossTable(CApp& app) {

@@ -34,7 +34,6 @@ class C2DTable : public QDialog {
 
  protected:
   void changeEvent(QEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void SelectionChanged();

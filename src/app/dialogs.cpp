@@ -3,11 +3,13 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QFileInfo>
+#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 #include <QTextEdit>
 
-#include "app/dialog_template.h"
+#include "ui_about_dialog.h"
+#include "ui_getting_started.h"
 #include "app/rtf/rtf_reader.h"
 #include "model/model.h"
 #include "model/notifier.h"
@@ -16,25 +18,26 @@
 namespace orbica {
 
 CAboutDlg::CAboutDlg(const CModel& model, QWidget* parent) : QDialog(parent) {
+  Ui::AboutDialog ui;
+  ui.setupUi(this);
   setObjectName(QStringLiteral("aboutDialog"));
-  const DialogBuilder builder(100, this);
-  builder.Get<QLabel>(1012)->setText(QString::number(model.Components()));
-  builder.Get<QLabel>(1013)->setText(QString::number(model.Respondents()));
+  ui.iconLabel->setPixmap(QIcon(QStringLiteral(":/res/icons/orbica.svg")).pixmap(32, 32));
+  ui.componentsValue->setText(QString::number(model.Components()));
+  ui.respondentsValue->setText(QString::number(model.Respondents()));
 }
 
 gettingStarted::gettingStarted(const QString& rtfPath, CSettings& settings, Notifier& notifier, QWidget* parent)
     : QDialog(parent), settings_(settings) {
+  Ui::GettingStarted ui;
+  ui.setupUi(this);
   setObjectName(QStringLiteral("gettingStarted"));
-  const DialogBuilder builder(150, this);
-  text_ = builder.Get<QTextEdit>(1071);
-  dontShow_ = builder.Get<QCheckBox>(3036);
-  dontShow_->setChecked(false);
-  QPushButton* close = builder.Get<QPushButton>(1);
-  disconnect(close, nullptr, this, nullptr);
-  connect(close, &QPushButton::clicked, this, &gettingStarted::Close);
+  text_ = ui.startText;
+  text_->setAccessibleName(windowTitle());
+  dontShow_ = ui.dontShowBox;
+  connect(ui.closeButton, &QPushButton::clicked, this, &gettingStarted::Close);
   QFile file(rtfPath);
   if (!file.open(QIODevice::ReadOnly)) {
-    notifier.Show(QStringLiteral("%1 was not found.").arg(QFileInfo(rtfPath).fileName()).toStdString(), "Orbica",
+    notifier.Show(tr("%1 was not found.").arg(QFileInfo(rtfPath).fileName()).toStdString(), "Orbica",
                   MessageIcon::Warning);
     return;
   }

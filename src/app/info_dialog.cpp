@@ -4,26 +4,17 @@
 #include <QPushButton>
 #include <QTextEdit>
 
-#include "app/dialog_template.h"
-
-// The templates of these windows are a resource file of their own: referring to
-// it links it into every program that uses them, registered before main() runs.
-static int RegisterPanelResources() {
-  Q_INIT_RESOURCE(panel);
-  return 0;
-}
-[[maybe_unused]] static const int kPanelResources = RegisterPanelResources();
+#include "ui_info_dialog.h"
 
 namespace orbica {
 
 InfoDlg::InfoDlg(QWidget* parent) : QDialog(parent) {
+  Ui::InfoDialog ui;
+  ui.setupUi(this);
   setObjectName(QStringLiteral("infoDialog"));
-  const DialogBuilder builder(138, this);
-  edit_ = builder.Get<QTextEdit>(1035);
-  edit_->setAcceptRichText(false);
-  edit_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  edit_->setTabChangesFocus(true);
-  ok_ = builder.Get<QPushButton>(1036);
+  edit_ = ui.noteEdit;
+  edit_->setAccessibleName(windowTitle());
+  ok_ = ui.okButton;
   connect(ok_, &QPushButton::clicked, this, &InfoDlg::Ok);
   edit_->setFocus();
 }

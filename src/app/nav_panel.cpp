@@ -2,21 +2,22 @@
 
 #include <QPushButton>
 
-#include "app/dialog_template.h"
 #include "app/dokument.h"
 #include "app/histogram_view.h"
+#include "ui_nav_panel.h"
 
 namespace orbica {
 
 Panel::Panel(CHistogram& owner) : QWidget(&owner), owner_(owner) {
+  Ui::NavigationPanel ui;
+  ui.setupUi(this);
   setObjectName(QStringLiteral("navigationPanel"));
-  const DialogBuilder builder(105, this);
+  adjustSize();
   width_ = width();
   height_ = height();
-  for (const int id : {1003, 1010, 1004}) builder.Get<QPushButton>(id)->setFocusPolicy(Qt::TabFocus);
-  connect(builder.Get<QPushButton>(1003), &QPushButton::clicked, this, [this] { owner_.Document().StepQuestion(-1); });
-  connect(builder.Get<QPushButton>(1004), &QPushButton::clicked, this, [this] { owner_.Document().StepQuestion(+1); });
-  connect(builder.Get<QPushButton>(1010), &QPushButton::clicked, this, [this] { owner_.Document().ChooseQuestion(); });
+  connect(ui.previousButton, &QPushButton::clicked, this, [this] { owner_.Document().StepQuestion(-1); });
+  connect(ui.nextButton, &QPushButton::clicked, this, [this] { owner_.Document().StepQuestion(+1); });
+  connect(ui.questionListButton, &QPushButton::clicked, this, [this] { owner_.Document().ChooseQuestion(); });
 }
 
 void Panel::Place() {

@@ -7,29 +7,16 @@
 #include <QValidator>
 
 #include "app/app.h"
-#include "app/dialog_template.h"
 #include "app/info_dialog.h"
 #include "app/placement.h"
 #include "app/qt_notifier.h"
+#include "app/widget_support.h"
 #include "survey/question_list.h"
-
-// The templates of these windows are a resource file of their own: referring to
-// it links it into every program that uses them, registered before main() runs.
-static int RegisterPanelResources() {
-  Q_INIT_RESOURCE(panel);
-  return 0;
-}
-[[maybe_unused]] static const int kPanelResources = RegisterPanelResources();
+#include "ui_pop_dialog.h"
 
 namespace orbica {
 
 namespace {
-
-// Base units of the font the layout figures below were made for.
-constexpr int kOriginalBaseX = 6;
-constexpr int kOriginalBaseY = 13;
-
-const QString kNoteCaption = QStringLiteral("Subpopulation description: ");
 
 // Accepts names that fit the 255-byte name buffer.
 class NameValidator : public QValidator {
@@ -70,26 +57,28 @@ class BoxesOver {
 
 PopDialog::PopDialog(CApp& app, CPopulace& subpopulation, QWidget* parent)
     : QDialog(parent), app_(app), subpopulation_(subpopulation), working_(subpopulation, false) {
+  Ui::SubpopulationEditor ui;
+  ui.setupUi(this);
   setObjectName(QStringLiteral("popDialog"));
-  const DialogBuilder builder(2002, this);
-  baseX_ = builder.Units().baseX;
-  baseY_ = builder.Units().baseY;
-  name_ = builder.Get<QLineEdit>(1000);
+  const QSize initialSize = size();
+  name_ = ui.nameEdit;
   name_->setValidator(new NameValidator(name_));
-  questions_ = builder.Get<QListWidget>(3000);
-  answers_ = builder.Get<QListWidget>(3002);
-  answersLabel_ = builder.Get<QLabel>(3003);
-  sizeLabel_ = builder.Get<QLabel>(1033);
-  size_ = builder.Get<QLabel>(1032);
-  for (const int id : {1, 2, 3012, 3010, 3020, 1045}) buttons_ << builder.Get<QPushButton>(id);
-  disconnect(Button(1), nullptr, this, nullptr);
+  questions_ = ui.questionList;
+  answers_ = ui.answerList;
+  answersLabel_ = ui.answersLabel;
+  sizeLabel_ = ui.sizeLabel;
+  size_ = ui.sizeValue;
+  NameBuddies(this);
+  buttons_ = {{1, ui.okButton},      {2, ui.cancelButton}, {3012, ui.saveButton},
+              {3010, ui.addButton}, {3020, ui.clearButton}, {1045, ui.notesButton}};
   connect(Button(1), &QPushButton::clicked, this, &PopDialog::Ok);
   connect(Button(3012), &QPushButton::clicked, this, &PopDialog::Save);
   connect(Button(3010), &QPushButton::clicked, this, &PopDialog::Add);
   connect(Button(3020), &QPushButton::clicked, this, &PopDialog::Clear);
   connect(Button(1045), &QPushButton::clicked, this, &PopDialog::Notes);
-  setMinimumSize(Px(260), Py(141 + 2 * 40));
-  if (!RestorePlacement(app_.Context().settings, kPlacementEditor, this)) resize(Px(450), Py(400));
+  // The size keeps room for the largest population, so that it is never cut.
+  size_->setMinimumWidth(size_->fontMetrics().horizontalAdvance(QStringLiteral("000000000000")));
+  if (!RestorePlacement(app_.Context().settings, kPlacementEditor, this)) resize(initialSize);
 
   // The question texts in number order, ticked where a condition is set.
   const CQuestionList& texts = app_.Context().questions;
@@ -118,14 +107,7 @@ PopDialog::PopDialog(CApp& app, CPopulace& subpopulation, QWidget* parent)
   note_ = originalNote_ = WithoutCarriageReturns(QString::fromStdString(subpopulation_.Note()));
 }
 
-QPushButton* PopDialog::Button(int id) const {
-  for (QPushButton* button : buttons_)
-    if (button && button->objectName() == QStringLiteral("control%1").arg(id)) return button;
-  return nullptr;
-}
-
-int PopDialog::Px(int pixels) const { return pixels * baseX_ / kOriginalBaseX; }
-int PopDialog::Py(int pixels) const { return pixels * baseY_ / kOriginalBaseY; }
+QPushButton* PopDialog::Button(int id) const { return buttons_.value(id); }
 
 int PopDialog::SelectedQuestion() const {
   const int q = questions_->currentRow();
@@ -231,7 +213,7 @@ void PopDialog::Clear() {
 
 void PopDialog::Notes() {
   InfoDlg info(this);
-  info.SetCaption(kNoteCaption + name_->text());
+  info.SetCaption(tr("Subpopulation description: ") + name_->text());
   info.SetNote(note_);
   if (info.exec() == QDialog::Accepted) note_ = info.Note();
 }
@@ -239,19 +221,6 @@ void PopDialog::Notes() {
 void PopDialog::done(int result) {
   RecordPlacement(app_.Context().settings, kPlacementEditor, this);
   QDialog::done(result);
-}
-
-void PopDialog::resizeEvent(QResizeEvent* event) {
-  QDialog::resizeEvent(event);
-  const int w = width(), h = height();
-  const int c = (h - Py(141)) / 2;
-  name_->setGeometry(Px(10), Py(27), w - Px(110), Py(20));
-  questions_->setGeometry(Px(10), Py(81), w - Px(110), c);
-  answersLabel_->move(Px(10), c + Py(91));
-  answers_->setGeometry(Px(10), c + Py(111), w - Px(110), h - c - Py(141));
-  sizeLabel_->move(Px(10), h - Py(20));
-  size_->move(Px(130), h - Py(20));
-  for (int i = 0; i < buttons_.size(); ++i) buttons_[i]->move(w - Px(90), Py(27 + 30 * i));
 }
 
 }  // namespace orbica

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QHash>
 #include <QString>
 
 #include "survey/populace.h"
@@ -40,9 +41,6 @@ class PopDialog : public QDialog {
 
   void done(int result) override;
 
- protected:
-  void resizeEvent(QResizeEvent* event) override;
-
  private:
   int SelectedQuestion() const;
   // Shows the answers of the selected question, dropping its conditions when its tick is off.
@@ -58,9 +56,6 @@ class PopDialog : public QDialog {
   void Add();
   void Clear();
   void Notes();
-  // Pixels of the original dialog font converted to this dialog's font.
-  int Px(int pixels) const;
-  int Py(int pixels) const;
 
   CApp& app_;
   CPopulace& subpopulation_;
@@ -70,15 +65,13 @@ class PopDialog : public QDialog {
   int storedIdentity_ = 0;
   bool changed_ = false;
   bool filling_ = false;
-  int baseX_ = 6;
-  int baseY_ = 13;
   QLineEdit* name_ = nullptr;
   QListWidget* questions_ = nullptr;
   QListWidget* answers_ = nullptr;
   QLabel* answersLabel_ = nullptr;
   QLabel* sizeLabel_ = nullptr;
   QLabel* size_ = nullptr;
-  QList<QPushButton*> buttons_;
+  QHash<int, QPushButton*> buttons_;
 };
 
 }  // namespace orbica

@@ -65,8 +65,10 @@ void CPROCombo::showEvent(QShowEvent* event) {
 
 void CPROCombo::showPopup() {
   if (!list_) {
+    const int width = view()->minimumWidth();
     list_ = new CPROList(this);
     setView(list_);  // the combo box gives the list its own items
+    list_->setMinimumWidth(width);  // as wide as the list it replaces was made
   }
   QComboBox::showPopup();
 }

@@ -5,30 +5,21 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "app/dialog_template.h"
+#include "ui_progress_dialog.h"
 
 namespace orbica {
 
-namespace {
-constexpr int kTemplate = 145;
-constexpr int kBarId = 1058;
-constexpr int kStopId = 3050;
-}  // namespace
-
 Progress::Progress(std::function<void()> stop, std::function<bool()> stopped, QWidget* parent)
     : QDialog(parent), stop_(std::move(stop)), stopped_(std::move(stopped)) {
+  Ui::ProgressDialog ui;
+  ui.setupUi(this);
   setObjectName(QStringLiteral("progressDialog"));
   // A caption bar without a system menu or close box.
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-  const DialogBuilder builder(kTemplate, this);
-  bar_ = builder.Get<QProgressBar>(kBarId);
+  bar_ = ui.progressBar;
   bar_->setRange(0, 100);
-  bar_->setValue(0);
-  bar_->setTextVisible(false);
-  stopButton_ = builder.Get<QPushButton>(kStopId);
+  stopButton_ = ui.stopButton;
   // Enter must not end anything: no button of this dialog is a default button.
-  stopButton_->setAutoDefault(false);
-  stopButton_->setDefault(false);
   connect(stopButton_, &QPushButton::clicked, this, &Progress::Stop);
 }
 

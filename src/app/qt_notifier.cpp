@@ -1,10 +1,16 @@
 #include "app/qt_notifier.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 namespace orbica {
 
 namespace {
+// The engine's fixed texts in the user's language (listed in engine_texts.cpp).
+QString Translated(const std::string& text) {
+  return text.empty() ? QString() : QCoreApplication::translate("orbica::engine", text.c_str());
+}
+
 QMessageBox::Icon ToQt(MessageIcon icon) {
   switch (icon) {
     case MessageIcon::Information: return QMessageBox::Information;
@@ -25,13 +31,13 @@ void MakePlainDialog(QMessageBox& box) {
 }  // namespace
 
 void QtNotifier::Show(const std::string& text, const std::string& caption, MessageIcon icon) {
-  QMessageBox box(ToQt(icon), QString::fromStdString(caption), QString::fromStdString(text), QMessageBox::Ok, Owner());
+  QMessageBox box(ToQt(icon), Translated(caption), Translated(text), QMessageBox::Ok, Owner());
   MakePlainDialog(box);
   box.exec();
 }
 
 Reply QtNotifier::Ask(const std::string& text, const std::string& caption) {
-  QMessageBox box(QMessageBox::Question, QString::fromStdString(caption), QString::fromStdString(text),
+  QMessageBox box(QMessageBox::Question, Translated(caption), Translated(text),
                   QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, Owner());
   MakePlainDialog(box);
   switch (box.exec()) {

@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
@@ -16,21 +17,19 @@
 
 #include "app/app.h"
 #include "app/canvas/qt_canvas.h"
-#include "app/dialog_template.h"
+#include "app/widget_support.h"
 #include "app/main_frame.h"
 #include "app/placement.h"
 #include "histogram/canvas.h"
 #include "survey/question_list.h"
+#include "ui_question_list_dialog.h"
 
 namespace orbica {
 
 namespace {
 
-constexpr int kTemplate = 106;
-constexpr int kListId = 1005, kSortLabelId = 1050, kSortBoxId = 1009, kOkId = 1, kPrintId = 4, kHelpId = 57670,
-              kCancelId = 2;
-// Size of the dialog when no placement has been recorded yet.
-constexpr int kDefaultWidth = 405, kDefaultHeight = 300;
+// Height of the open "Sort by" list.
+constexpr int kDropDownHeight = 300;
 
 
 }  // namespace
@@ -49,7 +48,7 @@ void DrawQuestionList(Canvas& dc, const CQuestionList& questions, double unit, i
   dc.SetBackgroundMode(BackgroundMode::kTransparent);
   const CanvasFont previous = dc.SelectFont(CanvasFont::kDeviceDefault);
   int h = dc.TextExtent("A").cy;
-  dc.TextInRect(kQuestionListTitle, CanvasRect{units(50), 0, units(1000), h * 3 / 2 + units(5)},
+  dc.TextInRect(QCoreApplication::translate("orbica::ListOtazek", kQuestionListTitle).toStdString(), CanvasRect{units(50), 0, units(1000), h * 3 / 2 + units(5)},
                 kTextLeft | kTextSingleLine | kTextNoClip);
 
   dc.SelectFont(CanvasFont::kVariablePitch);
@@ -69,24 +68,24 @@ void DrawQuestionList(Canvas& dc, const CQuestionList& questions, double unit, i
 }
 
 ListOtazek::ListOtazek(CApp& app, int current, QWidget* parent) : QDialog(parent), app_(app), chosen_(current) {
+  Ui::QuestionListDialog ui;
+  ui.setupUi(this);
   setObjectName(QStringLiteral("questionList"));
-  const DialogBuilder builder(kTemplate, this);
-  list_ = builder.Get<QListWidget>(kListId);
-  sortLabel_ = builder.Get<QLabel>(kSortLabelId);
-  sortBox_ = builder.Get<QComboBox>(kSortBoxId);
-  ok_ = builder.Get<QPushButton>(kOkId);
-  print_ = builder.Get<QPushButton>(kPrintId);
-  help_ = builder.Get<QPushButton>(kHelpId);
-  cancel_ = builder.Get<QPushButton>(kCancelId);
-  list_->setUniformItemSizes(true);
+  const QSize initialSize = size();
+  list_ = ui.questionList;
+  sortLabel_ = ui.sortLabel;
+  sortBox_ = ui.sortBox;
+  ok_ = ui.okButton;
+  print_ = ui.printButton;
+  help_ = ui.helpButton;
+  cancel_ = ui.cancelButton;
+  NameBuddies(this);
 
-  for (const char* kind : kSortKinds) sortBox_->addItem(QString::fromUtf8(kind));
-  // The box is narrower than its entries; its drop-down list shows them whole.
-  sortBox_->view()->setMinimumWidth(sortBox_->view()->sizeHintForColumn(0) + 2 * sortBox_->view()->frameWidth() + 8);
+  for (const char* kind : kSortKinds) sortBox_->addItem(tr(kind));
+  LimitDropDown(sortBox_, kDropDownHeight);
   sortBox_->setCurrentIndex(app_.Context().questions.OrderingKind());
   FillList();
 
-  disconnect(ok_, nullptr, this, nullptr);
   connect(ok_, &QPushButton::clicked, this, &ListOtazek::ChooseAndClose);
   connect(list_, &QListWidget::itemDoubleClicked, this, &ListOtazek::ChooseAndClose);
   connect(list_, &QListWidget::currentRowChanged, this, &ListOtazek::RowChanged);
@@ -94,8 +93,7 @@ ListOtazek::ListOtazek(CApp& app, int current, QWidget* parent) : QDialog(parent
   connect(print_, &QPushButton::clicked, this, &ListOtazek::Print);
   connect(help_, &QPushButton::clicked, this, &ListOtazek::Help);
 
-  if (!RestorePlacement(app_.Context().settings, kPlacementQuestionList, this)) resize(kDefaultWidth, kDefaultHeight);
-  setMinimumSize(160, 170);
+  if (!RestorePlacement(app_.Context().settings, kPlacementQuestionList, this)) resize(initialSize);
 }
 
 ListOtazek::~ListOtazek() { RecordPlacement(app_.Context().settings, kPlacementQuestionList, this); }
@@ -133,7 +131,7 @@ void ListOtazek::ChooseAndClose() {
 }
 
 void ListOtazek::PrintList(QPrinter& printer) {
-  printer.setDocName(QString::fromUtf8(kQuestionListTitle));
+  printer.setDocName(tr(kQuestionListTitle));
   QPainter painter;
   if (!painter.begin(&printer)) return;  // errors of the print job are not reported
   QtCanvas canvas(painter);
@@ -155,7 +153,7 @@ void ListOtazek::Help() {
     helpWindow_->setWindowFlag(Qt::Window);
     helpWindow_->setAttribute(Qt::WA_DeleteOnClose);
     helpWindow_->setObjectName(QStringLiteral("questionListHelp"));
-    helpWindow_->setWindowTitle(QStringLiteral("Orbica Help"));
+    helpWindow_->setWindowTitle(tr("Orbica Help"));
     helpWindow_->setSearchPaths({QStringLiteral(":/res/help")});
     helpWindow_->setOpenExternalLinks(true);
     helpWindow_->resize(640, 560);
@@ -164,19 +162,6 @@ void ListOtazek::Help() {
   helpWindow_->show();
   helpWindow_->raise();
   helpWindow_->activateWindow();
-}
-
-void ListOtazek::resizeEvent(QResizeEvent* event) {
-  QDialog::resizeEvent(event);
-  const int cx = event->size().width(), cy = event->size().height();
-  list_->setGeometry(5, 5, std::max(0, cx - 95), std::max(0, cy - 10));
-  const int x = cx - 85, w = 80;
-  cancel_->setGeometry(x, cy - 29, w, 24);
-  help_->setGeometry(x, cy - 53, w, 24);
-  print_->setGeometry(x, cy - 77, w, 24);
-  ok_->setGeometry(x, cy - 101, w, 24);
-  sortBox_->setGeometry(x, cy - 126, w, 20);
-  sortLabel_->setGeometry(x, cy - 146, w, 20);
 }
 
 std::optional<int> RunQuestionList(CApp& app, int current) {

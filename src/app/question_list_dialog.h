@@ -21,9 +21,11 @@ class Canvas;
 class CQuestionList;
 
 // The entries of the "Sort by" box; entry k is ordering kind k of CQuestionList.
-inline constexpr const char* kSortKinds[] = {"Question number", "Max. difference", "Avg. difference",
-                                             "Total difference"};
-inline constexpr const char* kQuestionListTitle = "Question list";
+inline constexpr const char* kSortKinds[] = {QT_TRANSLATE_NOOP("orbica::ListOtazek", "Question number"),
+                                             QT_TRANSLATE_NOOP("orbica::ListOtazek", "Max. difference"),
+                                             QT_TRANSLATE_NOOP("orbica::ListOtazek", "Avg. difference"),
+                                             QT_TRANSLATE_NOOP("orbica::ListOtazek", "Total difference")};
+inline constexpr const char* kQuestionListTitle = QT_TRANSLATE_NOOP("orbica::ListOtazek", "Question list");
 
 // The two printed columns of a question: its label (a leading number such as
 // "12." when the text starts with one) and the text after it. A text without
@@ -55,9 +57,6 @@ class ListOtazek : public QDialog {
 
   // Prints the list on `printer` as one page (the Print button, after the print dialog).
   void PrintList(QPrinter& printer);
-
- protected:
-  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void FillList();

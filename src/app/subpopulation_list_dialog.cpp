@@ -3,27 +3,21 @@
 #include <QPushButton>
 
 #include "app/app.h"
-#include "app/dialog_template.h"
 #include "app/main_frame.h"
 #include "app/pro_controls.h"
 #include "survey/subpopulation_store.h"
+#include "ui_subpopulation_list_dialog.h"
 
 namespace orbica {
 
-namespace {
-
-constexpr int kTemplate = 143;
-constexpr int kListId = 1054, kDeleteId = 3027;  // the "Note" button (1049) has no action
-
-
-}  // namespace
-
 CSeznamPop::CSeznamPop(CApp& app, QWidget* parent) : QDialog(parent), app_(app) {
+  Ui::SubpopulationListDialog ui;
+  ui.setupUi(this);
   setObjectName(QStringLiteral("subpopulationList"));
-  const DialogBuilder builder(kTemplate, this, {{kListId, [](QWidget* p) { return new CPROList(p); }}});
-  list_ = builder.Get<CPROList>(kListId);
+  list_ = ui.subpopulationList;
   list_->SetSorted(true);
-  connect(builder.Get<QPushButton>(kDeleteId), &QPushButton::clicked, this, &CSeznamPop::DeleteSelected);
+  // The "Note" button has no action.
+  connect(ui.deleteButton, &QPushButton::clicked, this, &CSeznamPop::DeleteSelected);
   Fill();
 }
 

@@ -13,55 +13,36 @@
 
 #include "app/app.h"
 #include "app/canvas/qt_canvas.h"
-#include "app/dialog_template.h"
+#include "app/widget_support.h"
 #include "app/main_frame.h"
 #include "app/placement.h"
 #include "app/pop_dialog.h"
 #include "app/pro_controls.h"
-
-// The templates of these windows are a resource file of their own: referring to
-// it links it into every program that uses them, registered before main() runs.
-static int RegisterPanelResources() {
-  Q_INIT_RESOURCE(panel);
-  return 0;
-}
-[[maybe_unused]] static const int kPanelResources = RegisterPanelResources();
+#include "ui_subpopulation_panel.h"
 
 namespace orbica {
 
 namespace {
 
-constexpr int kTemplate = 136;
-constexpr int kSwatchIds[] = {1025, 1026, 1027, 1028};
-constexpr int kBoxIds[] = {3037, 3038, 3040, 1016};
-constexpr int kListIds[] = {1043, 1044, 1045, 1046};
-constexpr int kButtonIds[] = {1021, 1022, 1023, 1024};
-constexpr int kHiddenIds[] = {1029, 1030, 1031, 1032};
-// Base units of the font the layout figures were made for.
-constexpr int kOriginalBaseX = 6;
-constexpr int kOriginalBaseY = 13;
 const QColor kNoResultsColor(192, 192, 192);
-
-// A disabled push button painted all over in its row's colour.
-class ColourSwatch : public QPushButton {
- public:
-  ColourSwatch(std::function<QColor()> colour, QWidget* parent) : QPushButton(parent), colour_(std::move(colour)) {}
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter painter(this);
-    painter.fillRect(rect(), colour_());
-  }
-
- private:
-  std::function<QColor()> colour_;
-};
+// Height of the open lists.
+constexpr int kDropDownHeight = 300;
 
 }  // namespace
 
+QSize ColourSwatch::sizeHint() const {
+  const int side = fontMetrics().height();
+  return QSize(side, side);
+}
+
+void ColourSwatch::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.fillRect(rect(), colour ? colour() : palette().color(QPalette::Button));
+}
+
 CMPanel::CMPanel(CApp& app) : QDockWidget(app.MainFrame()), app_(app) {
   setObjectName(QStringLiteral("subpopulationPanel"));
-  setWindowTitle(QStringLiteral("Displayed subpopulations"));
+  setWindowTitle(tr("Displayed subpopulations"));
   setAllowedAreas(Qt::TopDockWidgetArea | Qt::BottomDockWidgetArea);
   setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable |
               QDockWidget::DockWidgetVerticalTitleBar);
@@ -71,39 +52,29 @@ CMPanel::CMPanel(CApp& app) : QDockWidget(app.MainFrame()), app_(app) {
   setAttribute(Qt::WA_QuitOnClose, false);
 
   bar_ = new QWidget(this);
+  Ui::SubpopulationPanel ui;
+  ui.setupUi(bar_);
   bar_->setObjectName(QStringLiteral("panelBar"));
-  QHash<int, DialogBuilder::ControlFactory> custom;
-  for (int row = 0; row < 4; ++row)
-    custom.insert(kSwatchIds[row], [this, row](QWidget* parent) -> QWidget* {
-      return new ColourSwatch([this, row] { return RowColor(row); }, parent);
-    });
-  custom.insert(kListIds[0], [](QWidget* parent) -> QWidget* { return new CPROCombo(parent); });
-  const DialogBuilder builder(kTemplate, bar_, custom);
-  baseX_ = builder.Units().baseX;
-  baseY_ = builder.Units().baseY;
+  swatches_ = {ui.colourButton1, ui.colourButton2, ui.colourButton3, ui.colourButton4};
+  boxes_ = {ui.shownBox1, ui.shownBox2, ui.shownBox3, ui.shownBox4};
+  lists_ = {ui.subpopulationList1, ui.subpopulationList2, ui.subpopulationList3, ui.subpopulationList4};
+  buttons_ = {ui.editButton1, ui.editButton2, ui.editButton3, ui.editButton4};
   for (int row = 0; row < 4; ++row) {
     const auto r = static_cast<std::size_t>(row);
-    swatches_[r] = builder.Control(kSwatchIds[row]);
+    static_cast<ColourSwatch*>(swatches_[r])->colour = [this, row] { return RowColor(row); };
     swatches_[r]->setEnabled(false);
-    boxes_[r] = builder.Get<QCheckBox>(kBoxIds[row]);
-    lists_[r] = builder.Get<QComboBox>(kListIds[row]);
-    buttons_[r] = builder.Get<QPushButton>(kButtonIds[row]);
-    builder.Control(kHiddenIds[row])->hide();
     connect(boxes_[r], &QCheckBox::clicked, this, [this, row] { Switch(row); });
     connect(lists_[r], &QComboBox::activated, this, [this, row](int index) { Choose(row, index); });
     connect(buttons_[r], &QPushButton::clicked, this, [this, row] { Edit(row); });
   }
-  // The result list starts with the item its template gives it.
-  for (const ControlTemplate& control : builder.Template().controls)
-    if (control.id == kListIds[3] && !control.text.isEmpty()) lists_[3]->addItem(control.text);
+  // The result list starts with a placeholder item until the panel is filled.
+  lists_[3]->addItem(tr(".. výsledky analýzy .."));
+  lists_[3]->setEnabled(false);
+  buttons_[3]->setEnabled(false);
 
-  // Docked, the panel keeps the template's height and takes the frame's width;
+  // Docked, the panel keeps its rows' height and takes the frame's width;
   // floating, the user sets the width.
-  const QSize size = builder.ClientSize();
-  bar_->setMinimumSize(builder.Units().X(33) + Px(110) + 100, size.height());
-  bar_->setMaximumSize(QWIDGETSIZE_MAX, size.height());
-  bar_->resize(size);
-  bar_->installEventFilter(this);
+  bar_->setMaximumHeight(bar_->sizeHint().height());
   setWidget(bar_);
 
   connect(this, &QDockWidget::dockLocationChanged, this, [this](Qt::DockWidgetArea area) { area_ = area; });
@@ -130,9 +101,6 @@ CMPanel* CMPanel::Create(CApp& app) {
 }
 
 CPROCombo* CMPanel::FirstList() const { return qobject_cast<CPROCombo*>(lists_[0]); }
-
-int CMPanel::Px(int pixels) const { return pixels * baseX_ / kOriginalBaseX; }
-int CMPanel::Py(int pixels) const { return pixels * baseY_ / kOriginalBaseY; }
 
 bool CMPanel::HasResults() const { return app_.hasResults && app_.hasResults(app_); }
 
@@ -173,6 +141,7 @@ void CMPanel::FillRow(int row) {
   }
   list->setCurrentIndex(selected);
   ShowUnlisted(row, selected);
+  LimitDropDown(list, kDropDownHeight);
 }
 
 void CMPanel::ShowUnlisted(int row, int selected) {
@@ -201,6 +170,7 @@ void CMPanel::FillResultRow() {
   }
   list->setCurrentIndex(selected);
   ShowUnlisted(kResultSlot, selected);
+  LimitDropDown(list, kDropDownHeight);
 }
 
 void CMPanel::FillLists() {
@@ -226,7 +196,7 @@ void CMPanel::InitControls() {
   if (!results) {
     List(kResultSlot)->clear();
     List(kResultSlot)->setPlaceholderText(QString());
-    List(kResultSlot)->addItem(QString::fromUtf8(kNoResultsItem));
+    List(kResultSlot)->addItem(tr(kNoResultsItem));
     List(kResultSlot)->setCurrentIndex(0);
   }
   for (int row = 0; row < 4; ++row) ShownBox(row)->setChecked(shown_[static_cast<std::size_t>(row)]);
@@ -302,20 +272,6 @@ void CMPanel::Edit(int row) {
   }
   window()->activateWindow();
   app_.RefreshAllHistograms();
-}
-
-void CMPanel::LayoutFor(int width) {
-  for (int row = 0; row < 4; ++row) {
-    QComboBox* list = List(row);
-    list->resize(width - Px(110), list->height());
-    list->setMaxVisibleItems(std::max(1, Py(300) / std::max(1, list->fontMetrics().height() + 4)));
-    EditButton(row)->move(width - Px(55), Py(8 + 21 * row));
-  }
-}
-
-bool CMPanel::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == bar_ && event->type() == QEvent::Resize && bar_->width() > 0) LayoutFor(bar_->width());
-  return QDockWidget::eventFilter(watched, event);
 }
 
 void CMPanel::closeEvent(QCloseEvent* event) {

@@ -5,11 +5,12 @@
 
 #include <QColor>
 #include <QDockWidget>
+#include <QPushButton>
 #include <array>
+#include <functional>
 
 class QCheckBox;
 class QComboBox;
-class QPushButton;
 
 namespace orbica {
 
@@ -17,7 +18,21 @@ class CApp;
 class CPROCombo;
 
 // The text of the result row while no analysis has produced results.
-inline constexpr const char* kNoResultsItem = "   ( analysis results will be shown here )";
+inline constexpr const char* kNoResultsItem =
+    QT_TRANSLATE_NOOP("orbica::CMPanel", "   ( analysis results will be shown here )");
+
+// A disabled push button painted all over in its row's colour.
+class ColourSwatch : public QPushButton {
+  Q_OBJECT
+
+ public:
+  explicit ColourSwatch(QWidget* parent = nullptr) : QPushButton(parent) {}
+  std::function<QColor()> colour;
+  QSize sizeHint() const override;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+};
 
 class CMPanel : public QDockWidget {
   Q_OBJECT
@@ -58,7 +73,6 @@ class CMPanel : public QDockWidget {
  protected:
   // The close box closes the panel as the panel command does.
   void closeEvent(QCloseEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   explicit CMPanel(CApp& app);
@@ -68,9 +82,6 @@ class CMPanel : public QDockWidget {
   void ShowUnlisted(int row, int selected);
   // The buttons work while their slot is shown.
   void UpdateButtons();
-  void LayoutFor(int width);
-  int Px(int pixels) const;
-  int Py(int pixels) const;
 
   CApp& app_;
   QWidget* bar_ = nullptr;
@@ -82,8 +93,6 @@ class CMPanel : public QDockWidget {
   std::array<bool, 3> refillPending_{};
   bool placementSaved_ = false;
   Qt::DockWidgetArea area_ = Qt::NoDockWidgetArea;
-  int baseX_ = 6;
-  int baseY_ = 13;
 };
 
 }  // namespace orbica

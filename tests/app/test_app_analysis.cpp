@@ -6,15 +6,19 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFocusEvent>
+#include <QGroupBox>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSlider>
+#include <QTableView>
 #include <QTest>
 #include <QTextEdit>
 #include <QThread>
 #include <algorithm>
+#include <numeric>
 
 #include "app/analysis_dialog.h"
 #include "app/analysis_results.h"
@@ -234,8 +238,8 @@ class AppAnalysisTest : public QObject {
     WhenModal(QStringLiteral("analysisDialog"), [&](QWidget* w) {
       static_cast<CAnalDlg*>(w)->CriterionList()->setCurrentIndex(1);
       WhenModal(QStringLiteral("analysisResults"), [&](QWidget* r) {
-        rows = static_cast<CAnalSeznam*>(r)->List()->count();
-        firstCell = static_cast<CAnalSeznam*>(r)->List()->Cell(1, 1);
+        rows = static_cast<CAnalSeznam*>(r)->Model()->rowCount();
+        firstCell = static_cast<CAnalSeznam*>(r)->Model()->index(0, 0).data().toString();
         static_cast<QDialog*>(r)->accept();
       });
       static_cast<CAnalDlg*>(w)->RunButton()->click();
@@ -304,7 +308,7 @@ class AppAnalysisTest : public QObject {
     int rows = -1;
     WhenModal(QStringLiteral("analysisDialog"), [&](QWidget* w) {
       WhenModal(QStringLiteral("analysisResults"), [&](QWidget* r) {
-        rows = static_cast<CAnalSeznam*>(r)->List()->count();
+        rows = static_cast<CAnalSeznam*>(r)->Model()->rowCount();
         static_cast<QDialog*>(r)->accept();
       });
       static_cast<CAnalDlg*>(w)->RunButton()->click();
@@ -334,13 +338,20 @@ class AppAnalysisTest : public QObject {
     QVERIFY(analysis.ResultCount() > 2);
     CAnalSeznam dialog(analysis, questions, nullptr);
     dialog.show();
-    CMultiColumnList* list = dialog.List();
-    QCOMPARE(list->count(), analysis.ResultCount());
+    AnalysisResultsModel* model = dialog.Model();
+    QCOMPARE(model->rowCount(), analysis.ResultCount());
+    QCOMPARE(model->columnCount(), 5);
     const CInfPopulace& second = analysis.Result(1);
-    QCOMPARE(QStringList({list->Cell(2, 2), list->Cell(2, 3), list->Cell(2, 4), list->Cell(2, 5)}),
-             QStringList({QString::fromStdString(second.AnswerDescription(questions)),
-                          QString::asprintf("%f", second.criterionValue), QString::asprintf("%f", second.difference),
-                          QString::asprintf("%f", second.trueSize)}));
+    const auto cells = [model](int row) {
+      QStringList texts;
+      for (int c = 0; c < model->columnCount(); ++c) texts << model->index(row, c).data().toString();
+      return texts;
+    };
+    QCOMPARE(cells(1), QStringList({QString::fromStdString(second.Code()),
+                                    QString::fromStdString(second.AnswerDescription(questions)),
+                                    QString::asprintf("%f", second.criterionValue),
+                                    QString::asprintf("%f", second.difference), QString::asprintf("%f", second.trueSize)}));
+    QCOMPARE(model->headerData(1, Qt::Vertical).toInt(), 2);
 
     // The description lists one line per allowed answer.
     QString questionLines, answerLines;
@@ -350,24 +361,56 @@ class AppAnalysisTest : public QObject {
           questionLines += QString::fromStdString(questions.QuestionText(q)) + '\n';
           answerLines += QString::fromStdString(questions.AnswerLongText(q, a)) + '\n';
         }
-    list->setCurrentRow(1);
+    dialog.SelectRow(1);
     QCOMPARE(dialog.QuestionsText()->text(), questionLines);
     QCOMPARE(dialog.AnswersText()->text(), answerLines);
+    // Shown whole: the texts wrap inside their frame instead of running out of it.
+    for (QLabel* text : {dialog.QuestionsText(), dialog.AnswersText()})
+      QVERIFY(text->wordWrap() && dialog.findChild<QGroupBox*>()->geometry().contains(
+                                      text->geometry().translated(text->parentWidget()->pos())));
 
-    // The selected row is navy across the list with white text, the others white.
-    const QImage image = list->viewport()->grab().toImage();
-    const int selected = list->visualItemRect(list->item(1)).center().y();
-    QCOMPARE(image.pixelColor(image.width() - 2, selected), QColor(0, 0, 128));
-    QCOMPARE(image.pixelColor(image.width() - 2, list->visualItemRect(list->item(2)).center().y()), QColor(Qt::white));
-    bool whiteText = false;
-    for (int x = 0; x < 80; ++x) whiteText |= image.pixelColor(x, selected) == Qt::white;
-    QVERIFY(whiteText);
+    QCOMPARE(dialog.Title()->text(), QString::fromStdString(analysis.title));
+    QCOMPARE(dialog.Title()->palette().color(QPalette::WindowText), QColor(102, 51, 0));
+    QVERIFY(dialog.Title()->font().bold());
+  }
 
-    QTextCursor cursor(dialog.Title()->document());
-    cursor.movePosition(QTextCursor::NextCharacter);
-    QCOMPARE(dialog.Title()->toPlainText(), QString::fromStdString(analysis.title));
-    QCOMPARE(cursor.charFormat().foreground().color(), QColor(102, 51, 0));
-    QCOMPARE(cursor.charFormat().fontWeight(), int(QFont::Bold));
+  // Sorting a column reorders the rows (equal values keep their rank order);
+  // sorting on no column brings the rank order back, and the selection follows its result.
+  void resultsModelSortsAndReturnsToRankOrder() {
+    test::StartedApp started;
+    QVERIFY(started.Start());
+    CAnalysis& analysis = started.app->Context().analysis;
+    analysis.maxLength = 2;
+    analysis.MakeTitle();
+    QVERIFY(RunSearch(analysis, started.notifier, nullptr));
+    QVERIFY(analysis.ResultCount() > 3);
+    CAnalSeznam dialog(analysis, started.app->Context().questions, nullptr);
+    AnalysisResultsModel& model = *dialog.Model();
+    const auto ranks = [&model] {
+      std::vector<int> r;
+      for (int row = 0; row < model.rowCount(); ++row) r.push_back(model.ResultAt(row));
+      return r;
+    };
+    std::vector<int> rank(static_cast<std::size_t>(analysis.ResultCount()));
+    std::iota(rank.begin(), rank.end(), 0);
+    QCOMPARE(ranks(), rank);
+    dialog.SelectRow(0);
+    for (const Qt::SortOrder order : {Qt::AscendingOrder, Qt::DescendingOrder}) {
+      model.sort(AnalysisResultsModel::kTrueSize, order);
+      std::vector<int> expected = rank;
+      std::stable_sort(expected.begin(), expected.end(), [&](int a, int b) {
+        const double x = analysis.Result(a).trueSize, y = analysis.Result(b).trueSize;
+        return order == Qt::AscendingOrder ? x < y : x > y;
+      });
+      QCOMPARE(ranks(), expected);
+      const int selected = dialog.Table()->selectionModel()->currentIndex().row();
+      QCOMPARE(model.ResultAt(selected), 0);
+      QCOMPARE(model.headerData(selected, Qt::Vertical).toInt(), 1);
+    }
+    model.sort(-1);
+    QCOMPARE(ranks(), rank);
+    QCOMPARE(model.ResultAt(-1), -1);
+    QCOMPARE(model.ResultAt(model.rowCount()), -1);
   }
 };
 

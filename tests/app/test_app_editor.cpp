@@ -9,7 +9,6 @@
 #include <QTextEdit>
 #include <filesystem>
 
-#include "app/dialog_template.h"
 #include "app/info_dialog.h"
 #include "app/pop_dialog.h"
 #include "app_fixture.h"
@@ -278,23 +277,28 @@ class EditorTest : public QObject {
     EditorCensus census;
     QVERIFY(census.Start());
     CSettings& settings = census.app->Context().settings;
-    const DialogUnits units(DialogFont(FindDialogTemplate(2002)));
-    // Pixel figures of the layout are given for a font of base units 6 x 13.
-    const auto px = [&](int v) { return v * units.baseX / 6; };
-    const auto py = [&](int v) { return v * units.baseY / 13; };
     CPopulace population(0);
     {
       PopDialog dialog(*census.app, population);
       dialog.show();  // the layout follows the size of a visible window
-      QCOMPARE(dialog.size(), QSize(px(450), py(400)));
-      dialog.resize(640, 520);
-      const int c = (520 - py(141)) / 2;
-      QCOMPARE(dialog.NameBox()->geometry(), QRect(px(10), py(27), 640 - px(110), py(20)));
-      QCOMPARE(dialog.QuestionList()->geometry(), QRect(px(10), py(81), 640 - px(110), c));
-      QCOMPARE(dialog.AnswerList()->geometry(), QRect(px(10), c + py(111), 640 - px(110), 520 - c - py(141)));
-      QCOMPARE(dialog.SizeText()->pos(), QPoint(px(130), 520 - py(20)));
+      QCOMPARE(dialog.size(), QSize(450, 400));
       const int ids[] = {1, 2, 3012, 3010, 3020, 1045};
-      for (int i = 0; i < 6; ++i) QCOMPARE(dialog.Button(ids[i])->pos(), QPoint(640 - px(90), py(27 + 30 * i)));
+      const auto buttonPlaces = [&] {
+        QList<QRect> places;
+        for (const int id : ids) places << dialog.Button(id)->geometry().translated(-dialog.width(), 0);
+        return places;
+      };
+      const QList<QRect> buttonsBefore = buttonPlaces();
+      const QSize questionsBefore = dialog.QuestionList()->size(), answersBefore = dialog.AnswerList()->size();
+      dialog.resize(640, 520);
+      QTest::qWait(10);
+      // Both lists and the name grow with the window; the buttons keep their size and
+      // place at the right edge, and the size stays below the answers.
+      QCOMPARE(dialog.QuestionList()->size(), questionsBefore + QSize(190, 60));
+      QCOMPARE(dialog.AnswerList()->size(), answersBefore + QSize(190, 60));
+      QCOMPARE(dialog.NameBox()->width(), dialog.QuestionList()->width());
+      QCOMPARE(buttonPlaces(), buttonsBefore);
+      QVERIFY(dialog.SizeText()->y() > dialog.AnswerList()->geometry().bottom());
       dialog.Button(2)->click();
     }
     const std::optional<PlacementRecord> record = settings.Placement(kPlacementEditor);

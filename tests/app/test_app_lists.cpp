@@ -91,7 +91,7 @@ class AppListsTest : public QObject {
         QCOMPARE(dialog->List()->currentItem()->text(), QString::fromStdString(c.questions.QuestionText(4)));
         QCOMPARE(dialog->ChosenQuestion(), 4);
       }
-      dialog->findChild<QPushButton*>(QStringLiteral("control2"))->click();
+      dialog->findChild<QPushButton*>(QStringLiteral("cancelButton"))->click();
     });
     app.MainFrame()->Action(QStringLiteral("show.questionList"))->trigger();
     QVERIFY(opened);
@@ -110,14 +110,22 @@ class AppListsTest : public QObject {
     QVERIFY(app.chooseQuestion);
     test::OnNextModal([](QWidget* w) {
       auto* dialog = qobject_cast<ListOtazek*>(w);
-      dialog->resize(600, 400);
+      // The list grows with the window; the buttons keep their size at the bottom right.
+      const auto fromCorner = [dialog](QWidget* w) {
+        return w->geometry().translated(-dialog->width(), -dialog->height());
+      };
+      auto* cancel = dialog->findChild<QPushButton*>(QStringLiteral("cancelButton"));
+      auto* ok = dialog->findChild<QPushButton*>(QStringLiteral("okButton"));
       QTest::qWait(20);
-      QCOMPARE(dialog->List()->geometry(), QRect(5, 5, 505, 390));
-      QCOMPARE(dialog->findChild<QPushButton*>(QStringLiteral("control2"))->geometry(), QRect(515, 371, 80, 24));
-      QCOMPARE(dialog->findChild<QPushButton*>(QStringLiteral("control1"))->geometry(), QRect(515, 299, 80, 24));
-      QCOMPARE(dialog->SortBox()->geometry(), QRect(515, 274, 80, 20));
+      const QSize list = dialog->List()->size();
+      const QList<QRect> buttons{fromCorner(cancel), fromCorner(ok), fromCorner(dialog->SortBox())};
+      dialog->resize(dialog->width() + 195, dialog->height() + 100);
+      QTest::qWait(20);
+      QCOMPARE(dialog->List()->size(), list + QSize(195, 100));
+      QCOMPARE((QList<QRect>{fromCorner(cancel), fromCorner(ok), fromCorner(dialog->SortBox())}), buttons);
+      dialog->resize(600, 400);
       dialog->List()->setCurrentRow(7);
-      dialog->findChild<QPushButton*>(QStringLiteral("control1"))->click();
+      dialog->findChild<QPushButton*>(QStringLiteral("okButton"))->click();
     });
     QCOMPARE(app.chooseQuestion(app, 0), std::optional<int>(7));
 
@@ -258,10 +266,10 @@ class AppListsTest : public QObject {
       QCOMPARE(names, QStringList({"City dwellers commuting by public transport", "Pensioners living alone",
                                    "Whole population", "Women aged 30-49 with a university degree"}));
       QCOMPARE(list->ItemData(1).toInt(), identity);
-      auto* remove = dialog->findChild<QPushButton*>(QStringLiteral("control3027"));
+      auto* remove = dialog->findChild<QPushButton*>(QStringLiteral("deleteButton"));
       remove->click();  // nothing selected
       QCOMPARE(list->Count(), 4);
-      dialog->findChild<QPushButton*>(QStringLiteral("control1049"))->click();  // "Note" does nothing
+      dialog->findChild<QPushButton*>(QStringLiteral("noteButton"))->click();  // "Note" does nothing
       QVERIFY(dialog->isVisible());
       list->setCurrentIndex(list->model()->index(1, 0));
       remove->click();
@@ -270,7 +278,7 @@ class AppListsTest : public QObject {
       list->setCurrentIndex(list->model()->index(1, 0));
       remove->click();  // the whole population has no file and stays
       QCOMPARE(list->Count(), 3);
-      dialog->findChild<QPushButton*>(QStringLiteral("control1"))->click();
+      dialog->findChild<QPushButton*>(QStringLiteral("okButton"))->click();
     });
     app.MainFrame()->Action(QStringLiteral("show.subpopulationList"))->trigger();
     QVERIFY(opened);
@@ -285,8 +293,6 @@ int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   Q_INIT_RESOURCE(orbica);
-  Q_INIT_RESOURCE(lists);
-  Q_INIT_RESOURCE(panel);  // the subpopulation panel opens at start-up
   AppListsTest test;
   return QTest::qExec(&test, argc, argv);
 }

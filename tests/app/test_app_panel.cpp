@@ -11,7 +11,6 @@
 #include <filesystem>
 
 #include "app/child_frame.h"
-#include "app/dialog_template.h"
 #include "app/dokument.h"
 #include "app/histogram_view.h"
 #include "app/main_frame.h"
@@ -75,6 +74,10 @@ class PanelTest : public QObject {
     QCOMPARE(panel->RowColor(0), QColor(0xFF, 0x80, 0x80));  // 0x8080FF: red in the low byte
     QCOMPARE(panel->RowColor(3), QColor(192, 192, 192));
     QCOMPARE(Items(panel->List(3)), QStringList{QString::fromUtf8(kNoResultsItem)});
+    // Tab runs along the rows: tick box, list, button, then the next row.
+    QCOMPARE(panel->ShownBox(0)->nextInFocusChain(), static_cast<QWidget*>(panel->List(0)));
+    QCOMPARE(panel->List(0)->nextInFocusChain(), static_cast<QWidget*>(panel->EditButton(0)));
+    QCOMPARE(panel->EditButton(0)->nextInFocusChain(), static_cast<QWidget*>(panel->ShownBox(1)));
     QVERIFY(!panel->ShownBox(3)->isEnabled());
     QCOMPARE(panel->EditButton(0)->text(), QStringLiteral("Edit"));
     QCOMPARE(panel->EditButton(3)->text(), QStringLiteral("Add"));
@@ -276,13 +279,23 @@ class PanelTest : public QObject {
     panel->resize(900, panel->height());
     QWidget* bar = panel->widget();
     QTRY_COMPARE(bar->width() > 800, true);
-    const DialogUnits units(DialogFont(FindDialogTemplate(136)));
-    const int w = bar->width();
+    // The lists take the width; the buttons keep theirs at the right edge, one per row.
+    const int height = bar->height();
+    const auto places = [&] {
+      QList<QRect> p;
+      for (int row = 0; row < 4; ++row) p << panel->EditButton(row)->geometry().translated(-bar->width(), 0);
+      return p;
+    };
+    const QList<QRect> buttons = places();
+    const int listWidth = panel->List(0)->width();
+    panel->resize(1100, panel->height());
+    QTRY_COMPARE(bar->width() > 1000, true);
+    QCOMPARE(places(), buttons);
+    QCOMPARE(bar->height(), height);
     for (int row = 0; row < 4; ++row) {
-      QCOMPARE(panel->List(row)->width(), w - 110 * units.baseX / 6);
-      QCOMPARE(panel->EditButton(row)->pos(), QPoint(w - 55 * units.baseX / 6, (8 + 21 * row) * units.baseY / 13));
+      QCOMPARE(panel->List(row)->width(), listWidth + 200);
+      if (row > 0) QVERIFY(panel->EditButton(row)->y() > panel->EditButton(row - 1)->geometry().bottom());
     }
-    QCOMPARE(bar->height(), units.Y(59));
   }
 
   void placementAndStateSurviveClosing() {

@@ -212,8 +212,8 @@ class AppShellTest : public QObject {
     test::StartedApp started;
     QVERIFY(started.Start());
     CHistogram* view = started.app->MainFrame()->ActiveView();
-    auto* back = view->NavigationPanel().findChild<QPushButton*>(QStringLiteral("control1003"));
-    auto* next = view->NavigationPanel().findChild<QPushButton*>(QStringLiteral("control1004"));
+    auto* back = view->NavigationPanel().findChild<QPushButton*>(QStringLiteral("previousButton"));
+    auto* next = view->NavigationPanel().findChild<QPushButton*>(QStringLiteral("nextButton"));
     QVERIFY(back && next);
     QTest::mouseClick(back, Qt::LeftButton);
     QCOMPARE(view->Document().QuestionIndex(), 23);
@@ -312,7 +312,7 @@ class AppShellTest : public QObject {
       QVERIFY(dialog);
       QVERIFY(!dialog->DontShowAgain()->isChecked());
       QVERIFY(!dialog->Text()->toPlainText().isEmpty());
-      dialog->findChild<QPushButton*>(QStringLiteral("control1"))->click();
+      dialog->findChild<QPushButton*>(QStringLiteral("closeButton"))->click();
     });
     app.MainFrame()->Action(QStringLiteral("help.gettingStarted"))->trigger();
     QVERIFY(opened);
@@ -329,7 +329,7 @@ class AppShellTest : public QObject {
     test::OnNextModal([](QWidget* w) {
       auto* dialog = qobject_cast<gettingStarted*>(w);
       dialog->DontShowAgain()->setChecked(true);
-      dialog->findChild<QPushButton*>(QStringLiteral("control1"))->click();
+      dialog->findChild<QPushButton*>(QStringLiteral("closeButton"))->click();
     });
     app.ShowGettingStarted(false);
     QVERIFY(settings.hideGettingStarted);
@@ -631,8 +631,8 @@ class AppShellTest : public QObject {
     test::StartedApp started;
     QVERIFY(started.Start());
     CAboutDlg about(started.app->Context().model, nullptr);
-    QCOMPARE(about.findChild<QLabel*>(QStringLiteral("control1012"))->text(), QStringLiteral("4"));
-    QCOMPARE(about.findChild<QLabel*>(QStringLiteral("control1013"))->text(), QStringLiteral("10000000"));
+    QCOMPARE(about.findChild<QLabel*>(QStringLiteral("componentsValue"))->text(), QStringLiteral("4"));
+    QCOMPARE(about.findChild<QLabel*>(QStringLiteral("respondentsValue"))->text(), QStringLiteral("10000000"));
     QCOMPARE(about.windowTitle(), QStringLiteral("About Orbica"));
   }
 };
