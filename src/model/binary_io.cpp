@@ -71,10 +71,12 @@ std::string NotRegularFileMessage(const std::string& path) {
          "\" is not a regular file (a named pipe, device or folder); it is not read.";
 }
 
-InputStatus ReadInputFile(const std::string& path, std::vector<unsigned char>& bytes, std::uint64_t maxBytes) {
+InputStatus ReadInputFile(const std::string& path, std::vector<unsigned char>& bytes, std::uint64_t maxBytes,
+                          std::uint64_t* fileSize) {
   bytes.clear();
   InputFile file;
   if (const InputStatus status = file.Open(path); status != InputStatus::Ok) return status;
+  if (fileSize) *fileSize = file.Size();
   try {
     // The size may change while the file is read: what is there at the end counts.
     std::uint64_t want = std::min(file.Size(), maxBytes);

@@ -81,9 +81,10 @@ std::string NotRegularFileMessage(const std::string& path);
 
 // Reads at most `maxBytes` of a file (by default all of it), through InputFile.
 // `bytes` is sized once from the file's size, so a file costs its own size in
-// memory and no more.
+// memory and no more. `fileSize`, when given, receives the size the file had
+// when it was opened.
 InputStatus ReadInputFile(const std::string& path, std::vector<unsigned char>& bytes,
-                          std::uint64_t maxBytes = UINT64_MAX);
+                          std::uint64_t maxBytes = UINT64_MAX, std::uint64_t* fileSize = nullptr);
 
 // ReadInputFile of the whole file; false when it cannot be opened or read.
 bool ReadWholeFile(const std::string& path, std::vector<unsigned char>& bytes);

@@ -9,6 +9,7 @@
 #include <new>
 
 #include "model/binary_io.h"
+#include "model/model_check.h"
 
 namespace orbica {
 
@@ -103,6 +104,9 @@ int CModel::Load(const std::string& fileName, Notifier& notifier, bool withCount
   for (int q = 1; q < kAnswerTableLength; ++q) answerTable_[static_cast<std::size_t>(q)] += 1;
   stride_ = kSlotCount;
   ownsArrays_ = true;
+  // Such a model is still used as stored, but the user hears about it once.
+  if (const std::string warning = UnusableValuesWarning(*this, fileName); !warning.empty())
+    notifier.Show(warning, kLoadCaption, MessageIcon::Warning);
   return 0;
 }
 
