@@ -146,7 +146,8 @@ std::string BadUtf8Message(const std::string& path, std::string_view bytes, cons
   if (badSequences.empty()) return {};
   std::string text = std::filesystem::path(path).filename().string() + " is not valid UTF-8 on line " +
                      std::to_string(LineOfOffset(bytes, badSequences.front()));
-  if (badSequences.size() > 1) text += " and in " + std::to_string(badSequences.size() - 1) + " more places";
+  if (badSequences.size() == 2) text += " and in 1 more place";
+  if (badSequences.size() > 2) text += " and in " + std::to_string(badSequences.size() - 1) + " more places";
   return text + "; the bad bytes are shown as \"\xEF\xBF\xBD\".";
 }
 
