@@ -1,7 +1,7 @@
 #include "app/dialogs.h"
 
 #include <QCheckBox>
-#include <QFile>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QIcon>
 #include <QLabel>
@@ -10,12 +10,41 @@
 
 #include "ui_about_dialog.h"
 #include "ui_getting_started.h"
-#include "app/rtf/rtf_reader.h"
+#include "app/rtf/rtf_file.h"
 #include "model/model.h"
 #include "model/notifier.h"
 #include "survey/settings.h"
 
 namespace orbica {
+
+namespace {
+
+// Shows the start of a long text only: the rest would freeze the window while
+// it is laid out.
+void ShowRtfFile(QTextEdit* text, const QString& rtfPath, Notifier& notifier) {
+  const std::string path = rtfPath.toStdString();
+  const QString name = QFileInfo(rtfPath).fileName();
+  const RtfFileHtml rtf = ReadRtfFileAsHtml(path);
+  switch (rtf.status) {
+    case InputStatus::Ok: break;
+    case InputStatus::NotRegular: notifier.Show(NotRegularFileMessage(path), "Orbica", MessageIcon::Warning); return;
+    case InputStatus::NoMemory: notifier.Show("Not enough memory", "Orbica", MessageIcon::Warning); return;
+    case InputStatus::ReadFailed:
+      notifier.Show(QCoreApplication::translate("gettingStarted", "%1 cannot be read.").arg(name).toStdString(), "Orbica", MessageIcon::Warning);
+      return;
+    case InputStatus::CannotOpen:
+      notifier.Show(QCoreApplication::translate("gettingStarted", "%1 was not found.").arg(name).toStdString(), "Orbica", MessageIcon::Warning);
+      return;
+  }
+  text->setHtml(QString::fromStdString(rtf.html));
+  if (rtf.cut)
+    text->append(QCoreApplication::translate("gettingStarted", "[The rest of %1 is left out: only its first %2 MB of %3 MB are shown.]")
+                      .arg(name)
+                      .arg(kRtfDisplayLimit >> 20)
+                      .arg((rtf.fileSize + (1 << 20) - 1) >> 20));
+}
+
+}  // namespace
 
 CAboutDlg::CAboutDlg(const CModel& model, QWidget* parent) : QDialog(parent) {
   Ui::AboutDialog ui;
@@ -35,14 +64,7 @@ gettingStarted::gettingStarted(const QString& rtfPath, CSettings& settings, Noti
   text_->setAccessibleName(windowTitle());
   dontShow_ = ui.dontShowBox;
   connect(ui.closeButton, &QPushButton::clicked, this, &gettingStarted::Close);
-  QFile file(rtfPath);
-  if (!file.open(QIODevice::ReadOnly)) {
-    notifier.Show(tr("%1 was not found.").arg(QFileInfo(rtfPath).fileName()).toStdString(), "Orbica",
-                  MessageIcon::Warning);
-    return;
-  }
-  const QByteArray rtf = file.readAll();
-  text_->setHtml(QString::fromStdString(RtfToHtml(std::string_view(rtf.constData(), static_cast<std::size_t>(rtf.size())))));
+  ShowRtfFile(text_, rtfPath, notifier);
 }
 
 void gettingStarted::Close() {

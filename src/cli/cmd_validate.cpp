@@ -18,6 +18,7 @@
 #include "cli/commands.h"
 #include "engine/app_context.h"
 #include "model/binary_io.h"
+#include "model/model_check.h"
 #include "survey/pop_format.h"
 #include "survey/populace.h"
 #include "survey/question_list.h"
@@ -28,8 +29,6 @@ namespace orbica::cli {
 namespace {
 
 constexpr const char* kUsage = "usage: orbica-cli validate [--factor F] [--min-count M]";
-// How far a sum of probabilities or weights may be from 1.
-constexpr double kSumTolerance = 1e-6;
 // Problems of one kind listed before the rest are only counted.
 constexpr std::int64_t kListedPerKind = 10;
 // Lines of the description file are read in pieces of this many characters.
@@ -84,36 +83,45 @@ std::string Missing(const std::string& path) {
   return std::filesystem::exists(path, ec) ? "cannot be read" : "is missing";
 }
 
+// Why an input could not be read, as the rest of a problem line.
+std::string Unreadable(const std::string& path, InputStatus status) {
+  switch (status) {
+    case InputStatus::NotRegular: return "is not a regular file (a named pipe, device or folder) and is not read";
+    case InputStatus::NoMemory: return "does not fit into memory";
+    case InputStatus::ReadFailed: return "cannot be read to its end";
+    default: return Missing(path);
+  }
+}
+
 // ---- data.mle ---------------------------------------------------------------
 
 // Checks the model file; returns the loaded model when it is whole.
 std::unique_ptr<CModel> CheckModel(const std::string& path, Problems& problems) {
   const std::string file = kModelFileName;
-  std::vector<unsigned char> bytes;
-  if (!ReadWholeFile(path, bytes)) {
-    problems.Add(file, "unreadable", Missing(path) + " (the program does not start without it)");
+  InputFile input(path);
+  unsigned char header[kModelHeaderBytes];
+  const std::size_t headerBytes = input.Read(header, sizeof header);
+  if (input.Status() != InputStatus::Ok) {
+    problems.Add(file, "unreadable", Unreadable(path, input.Status()) + " (the program does not start without it)");
     return nullptr;
   }
-  if (bytes.size() < kModelHeaderBytes) {
+  const std::uint64_t size = input.Size();
+  input.Close();
+  if (headerBytes < kModelHeaderBytes) {
     problems.Add(file, "truncated",
-                 "truncated: " + Plural(static_cast<std::int64_t>(bytes.size()), "byte", "bytes") +
+                 "truncated: " + Plural(static_cast<std::int64_t>(headerBytes), "byte", "bytes") +
                      ", the header alone needs 12");
     return nullptr;
   }
-  const std::int32_t respondents = ReadLE<std::int32_t>(bytes.data());
-  const int components = ReadLE<std::uint16_t>(bytes.data() + 8);
+  const int components = ReadLE<std::uint16_t>(header + 8);
   const std::uint64_t needed = CModel::RequiredFileSize(static_cast<std::uint64_t>(components));
-  if (bytes.size() < needed) {
+  if (size < needed) {
     problems.Add(file, "truncated",
-                 "truncated: it holds " + Plural(static_cast<std::int64_t>(bytes.size()), "byte", "bytes") +
+                 "truncated: it holds " + Plural(static_cast<std::int64_t>(size), "byte", "bytes") +
                      ", a model of " + Plural(components, "component", "components") + " needs " +
                      std::to_string(needed));
     return nullptr;
   }
-  if (respondents <= 0)
-    problems.Add(file, "respondents", "the respondent count " + std::to_string(respondents) + " is not positive");
-  if (components == 0) problems.Add(file, "components", "the model has no components");
-
   RecordingNotifier quiet;
   auto model = std::make_unique<CModel>();
   if (model->Load(path, quiet, false) != 0) {
@@ -121,35 +129,7 @@ std::unique_ptr<CModel> CheckModel(const std::string& path, Problems& problems) 
     return nullptr;
   }
 
-  double weightSum = 0.0;
-  for (int c = 0; c < components; ++c) {
-    const double w = model->Weight(c);
-    weightSum += w;
-    if (!(w >= 0.0 && w <= 1.0))
-      problems.Add(file, "weight outside 0..1",
-                   "component " + std::to_string(c + 1) + ": the weight " + Number(w) + " is outside 0..1");
-  }
-  if (components > 0 && !(std::fabs(weightSum - 1.0) <= kSumTolerance))
-    problems.Add(file, "weights do not sum to 1", "the component weights sum to " + Number(weightSum) + ", not 1");
-
-  for (int c = 0; c < components; ++c) {
-    const double* row = model->Row(c);
-    for (int q = 0; q < kQuestionCount; ++q) {
-      double sum = 0.0;
-      for (int a = 0; a < AnswerCount(q); ++a) {
-        const double p = row[AnswerSlot(q, a)];
-        sum += p;
-        if (!(p >= 0.0 && p <= 1.0))
-          problems.Add(file, "probability outside 0..1",
-                       "component " + std::to_string(c + 1) + ", " + AnswerName(q, a) + ": the probability " +
-                           Number(p) + " is outside 0..1");
-      }
-      if (!(std::fabs(sum - 1.0) <= kSumTolerance))
-        problems.Add(file, "answer probabilities do not sum to 1",
-                     "component " + std::to_string(c + 1) + ", question " + std::to_string(q + 1) +
-                         ": the answer probabilities sum to " + Number(sum) + ", not 1");
-    }
-  }
+  for (const ModelProblem& problem : CheckModelValues(*model)) problems.Add(file, problem.kind, problem.text);
   return model;
 }
 
@@ -165,23 +145,31 @@ struct CountLimits {
 
 void CheckCounts(const std::string& path, const CModel* model, const CountLimits& limits, Problems& problems) {
   const std::string file = kCountsFileName;
-  std::vector<unsigned char> bytes;
-  if (!ReadWholeFile(path, bytes)) {
-    problems.Add(file, "unreadable", Missing(path) + " (no observed counts: every error is an estimate)");
+  InputFile input(path);
+  if (input.Status() != InputStatus::Ok) {
+    problems.Add(file, "unreadable", Unreadable(path, input.Status()) + " (no observed counts: every error is an estimate)");
     return;
   }
-  if (bytes.size() % kCountRecordBytes != 0)
+  if (input.Size() % kCountRecordBytes != 0)
     problems.Add(file, "partial record",
                  "ends with a partial record of " +
-                     Plural(static_cast<std::int64_t>(bytes.size() % kCountRecordBytes), "byte", "bytes") +
+                     Plural(static_cast<std::int64_t>(input.Size() % kCountRecordBytes), "byte", "bytes") +
                      " (ignored)");
-  const std::size_t records = bytes.size() / kCountRecordBytes;
   const std::int64_t minCount =
       limits.minCount.value_or(model ? std::max<std::int64_t>(1, model->Respondents() / 100) : 0);
-  std::unordered_map<std::uint32_t, std::size_t> seen;  // key of three slots -> first record number
-  seen.reserve(records);
-  for (std::size_t r = 0; r < records; ++r) {
-    const unsigned char* p = bytes.data() + r * kCountRecordBytes;
+  // Key of three slots -> first record number; there are far fewer keys than a
+  // long file has records, so the map is not sized from the file.
+  std::unordered_map<std::uint32_t, std::size_t> seen;
+  // Records are read a block at a time, so a long file costs no more memory than a short one.
+  std::vector<unsigned char> block(4096 * kCountRecordBytes);
+  std::size_t blockRecords = 0, blockStart = 0;
+  for (std::size_t r = 0;; ++r) {
+    if (r == blockStart + blockRecords) {
+      blockStart = r;
+      blockRecords = input.Read(block.data(), block.size()) / kCountRecordBytes;
+      if (blockRecords == 0) break;
+    }
+    const unsigned char* p = block.data() + (r - blockStart) * kCountRecordBytes;
     const std::string where = "record " + std::to_string(r + 1) + ": ";
     const std::int32_t count = ReadLE<std::int32_t>(p);
     int codes[3], n = 0;
@@ -383,12 +371,22 @@ void CheckRestLoosely(DescriptionReader& reader, LooseQuestion current, std::str
 void CheckDescriptions(const std::string& path, const CModel* model, Problems& problems) {
   const std::string file = kQuestionsFileName;
   std::vector<unsigned char> bytes;
-  if (!ReadWholeFile(path, bytes)) {
-    problems.Add(file, "unreadable", Missing(path) + " (the program does not start without it)");
+  if (const InputStatus status = ReadInputFile(path, bytes); status != InputStatus::Ok) {
+    problems.Add(file, "unreadable", Unreadable(path, status) + " (the program does not start without it)");
     return;
   }
   const std::int64_t before = problems.Total();
-  std::string text = ToUtf8(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+  const std::string_view raw(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+  DecodedText decoded = DecodeText(raw);
+  int badLine = 1;
+  std::size_t counted = 0;  // bytes whose line ends are in badLine
+  for (const std::size_t offset : decoded.badSequences) {
+    badLine += LineOfOffset(raw.substr(counted), offset - counted) - 1;
+    counted = offset;
+    problems.Add(file, "invalid UTF-8", "bytes that are not valid UTF-8 (the program shows \"\xEF\xBF\xBD\" for them)",
+                 badLine);
+  }
+  std::string text = std::move(decoded.text);
   if (text.starts_with("\xEF\xBB\xBF")) text.erase(0, 3);
   std::string lf;
   lf.reserve(text.size());

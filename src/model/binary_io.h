@@ -1,5 +1,5 @@
-// Little-endian reading and writing of fixed-size values, whole-file reads and
-// safe whole-file writes.
+// Little-endian reading and writing of fixed-size values, safe opening and
+// reading of input files, and safe whole-file writes.
 #pragma once
 
 #include <cstdint>
@@ -38,7 +38,55 @@ void AppendLE(std::vector<unsigned char>& out, T value) {
   for (std::size_t i = 0; i < sizeof(T); ++i) out.push_back(static_cast<unsigned char>(bits >> (8 * i)));
 }
 
-// Reads a whole file; false when it cannot be opened or read.
+// Why an input file gave no (or not all of its) bytes.
+enum class InputStatus {
+  Ok,
+  CannotOpen,  // missing, or no permission
+  NotRegular,  // a named pipe, device, socket or folder: refused unread
+  ReadFailed,
+  NoMemory,    // the bytes did not fit into memory
+};
+
+// An input file opened without blocking: a named pipe without a writer or a
+// device cannot stall the program, and anything but a regular file is refused
+// before a byte is read. Reads go straight to the file descriptor, so memory
+// is whatever the caller's buffer holds.
+class InputFile {
+ public:
+  InputFile() = default;
+  explicit InputFile(const std::string& path) { Open(path); }
+  ~InputFile();
+  InputFile(const InputFile&) = delete;
+  InputFile& operator=(const InputFile&) = delete;
+
+  InputStatus Open(const std::string& path);
+  InputStatus Status() const { return status_; }
+  bool IsOpen() const { return fd_ >= 0; }
+  // Size of the file when it was opened.
+  std::uint64_t Size() const { return size_; }
+  // Up to `size` bytes; fewer only at the end of the file or after a read
+  // error (Status() is then ReadFailed).
+  std::size_t Read(void* buffer, std::size_t size);
+  void Close();
+
+ private:
+  int fd_ = -1;
+  std::uint64_t size_ = 0;
+  InputStatus status_ = InputStatus::CannotOpen;
+};
+
+// What the user is told when `path` is refused for not being a regular file;
+// names the file.
+std::string NotRegularFileMessage(const std::string& path);
+
+// Reads at most `maxBytes` of a file (by default all of it), through InputFile.
+// `bytes` is sized once from the file's size, so a file costs its own size in
+// memory and no more. `fileSize`, when given, receives the size the file had
+// when it was opened.
+InputStatus ReadInputFile(const std::string& path, std::vector<unsigned char>& bytes,
+                          std::uint64_t maxBytes = UINT64_MAX, std::uint64_t* fileSize = nullptr);
+
+// ReadInputFile of the whole file; false when it cannot be opened or read.
 bool ReadWholeFile(const std::string& path, std::vector<unsigned char>& bytes);
 
 // Writes `size` bytes to `path` safely: a temporary file in the same folder is

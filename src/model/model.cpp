@@ -1,5 +1,6 @@
 #include "model/model.h"
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstdio>
@@ -8,6 +9,7 @@
 #include <new>
 
 #include "model/binary_io.h"
+#include "model/model_check.h"
 
 namespace orbica {
 
@@ -15,61 +17,96 @@ std::uint64_t CModel::RequiredFileSize(std::uint64_t components) {
   return kModelHeaderBytes + components * 8u + components * kFlatAnswerCount * 8u;
 }
 
+namespace {
+
+std::string TruncatedMessage(std::uint64_t holds, unsigned components) {
+  if (holds < kModelHeaderBytes) return "The parameters file is truncated: its header is incomplete.";
+  char text[200];
+  std::snprintf(text, sizeof text, "The parameters file is truncated: it holds %llu bytes, a model of %u components needs %llu.",
+                static_cast<unsigned long long>(holds), components,
+                static_cast<unsigned long long>(CModel::RequiredFileSize(components)));
+  return text;
+}
+
+}  // namespace
+
 int CModel::Load(const std::string& fileName, Notifier& notifier, bool withCounts) {
   if (ownsArrays_) return -1;
-  std::vector<unsigned char> bytes;
-  if (!ReadWholeFile(fileName, bytes)) {
-    notifier.Show("Parameters file not opened", kLoadCaption);
-    return -1;
-  }
-  const std::uint16_t storedComponents = bytes.size() >= kModelHeaderBytes ? ReadLE<std::uint16_t>(bytes.data() + 8) : 0;
-  if (bytes.size() < kModelHeaderBytes || bytes.size() < RequiredFileSize(storedComponents)) {
-    char text[200];
-    std::snprintf(text, sizeof text,
-                  "The parameters file is truncated: it holds %zu bytes, a model of %u components needs %llu.",
-                  bytes.size(), static_cast<unsigned>(storedComponents),
-                  static_cast<unsigned long long>(RequiredFileSize(storedComponents)));
-    notifier.Show(bytes.size() < kModelHeaderBytes ? "The parameters file is truncated: its header is incomplete." : text,
+  InputFile file;
+  const InputStatus opened = file.Open(fileName);
+  if (opened != InputStatus::Ok) {
+    notifier.Show(opened == InputStatus::NotRegular ? NotRegularFileMessage(fileName) : "Parameters file not opened",
                   kLoadCaption);
     return -1;
   }
-  respondents_ = ReadLE<std::int32_t>(bytes.data());
-  components_ = storedComponents;
-  tableLength_ = kAnswerTableLength;
-  answerTable_ = kStoredAnswerTable;
-  const std::size_t c = static_cast<std::size_t>(components_);
+  unsigned char header[kModelHeaderBytes];
+  const std::size_t headerBytes = file.Read(header, sizeof header);
+  const std::uint16_t storedComponents = headerBytes == sizeof header ? ReadLE<std::uint16_t>(header + 8) : 0;
+  if (headerBytes < sizeof header || file.Size() < RequiredFileSize(storedComponents)) {
+    notifier.Show(TruncatedMessage(headerBytes < sizeof header ? headerBytes : file.Size(), storedComponents),
+                  kLoadCaption);
+    return -1;
+  }
+  const std::size_t c = storedComponents;
+  auto fail = [&](const std::string& text) {
+    std::vector<double>().swap(weights_);
+    std::vector<double>().swap(rows_);
+    notifier.Show(text, kLoadCaption);
+    return -1;
+  };
+  // The file is read piece by piece straight into the slot layout: memory is
+  // the model's own arrays, not a copy of the file.
+  std::vector<unsigned char> packed;
   try {
     weights_.resize(c);
     rows_.assign(c * kSlotCount, 0.0);
+    packed.resize(std::max<std::size_t>(c, kFlatAnswerCount) * 8);
   } catch (const std::bad_alloc&) {
-    weights_.clear();
-    rows_.clear();
-    notifier.Show("Not enough memory", kLoadCaption);
-    return -1;
+    return fail("Not enough memory");
   }
-  const unsigned char* p = bytes.data() + kModelHeaderBytes;
-  for (std::size_t k = 0; k < c; ++k, p += 8) weights_[k] = ReadLE<double>(p);
-  const unsigned char* packed = p;
+  std::uint64_t read = sizeof header;
+  // A file that shrinks while it is read is as truncated as one that was short.
+  auto readValues = [&](std::size_t count) {
+    const std::size_t got = file.Read(packed.data(), count * 8);
+    read += got;
+    return got == count * 8;
+  };
+  if (!readValues(c)) return fail(TruncatedMessage(read, storedComponents));
+  for (std::size_t k = 0; k < c; ++k) weights_[k] = ReadLE<double>(packed.data() + 8 * k);
+  for (std::size_t comp = 0; comp < c; ++comp) {
+    if (!readValues(kFlatAnswerCount)) return fail(TruncatedMessage(read, storedComponents));
+    double* row = rows_.data() + comp * kSlotCount;
+    const unsigned char* in = packed.data();
+    for (int q = 0; q < kQuestionCount; ++q)
+      for (int a = 0; a <= kStoredAnswerTable[static_cast<std::size_t>(q) + 1]; ++a, in += 8)
+        row[AnswerSlot(q, a)] = ReadLE<double>(in);
+  }
+  file.Close();
+  respondents_ = ReadLE<std::int32_t>(header);
+  components_ = storedComponents;
+  tableLength_ = kAnswerTableLength;
+  answerTable_ = kStoredAnswerTable;
 
   // The counts are read while the table still holds the stored values.
   const std::filesystem::path countsPath = std::filesystem::path(fileName).parent_path() / "zData.gcd";
-  if (withCounts)
-    counts_.Load(countsPath.string(), respondents_, notifier);
-  else
+  if (withCounts) {
+    if (counts_.Load(countsPath.string(), respondents_, notifier) == CObservedCounts::kNoMemory) {
+      components_ = 0;
+      respondents_ = 0;
+      return fail("Not enough memory");
+    }
+  } else {
     counts_.Insert(nullptr, 0, respondents_);
+  }
 
-  // Re-layout: each question gets a header slot (0.0) before its answers.
+  // Re-layout: each question has a header slot (0.0, left so by the reading
+  // above) before its answers.
   for (int q = 1; q < kAnswerTableLength; ++q) answerTable_[static_cast<std::size_t>(q)] += 1;
   stride_ = kSlotCount;
-  for (std::size_t comp = 0; comp < c; ++comp) {
-    double* row = rows_.data() + comp * kSlotCount;
-    const unsigned char* in = packed + comp * kFlatAnswerCount * 8;
-    for (int q = 0; q < kQuestionCount; ++q) {
-      row[SlotStart(q)] = 0.0;
-      for (int a = 0; a < AnswerCount(q); ++a, in += 8) row[AnswerSlot(q, a)] = ReadLE<double>(in);
-    }
-  }
   ownsArrays_ = true;
+  // Such a model is still used as stored, but the user hears about it once.
+  if (const std::string warning = UnusableValuesWarning(*this, fileName); !warning.empty())
+    notifier.Show(warning, kLoadCaption, MessageIcon::Warning);
   return 0;
 }
 

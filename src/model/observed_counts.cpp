@@ -36,24 +36,52 @@ int CObservedCounts::RecordSlots(const CountRecord& record, int slots[3]) {
 
 int CObservedCounts::Load(const std::string& path, std::int32_t respondents, Notifier& notifier) {
   whole_ = respondents;
-  std::vector<unsigned char> bytes;
-  if (!ReadWholeFile(path, bytes)) {
+  InputFile file;
+  const InputStatus opened = file.Open(path);
+  if (opened == InputStatus::NotRegular) {
+    notifier.Show(NotRegularFileMessage(path), "File not found");
+    return -1;
+  }
+  if (opened != InputStatus::Ok) {
     notifier.Show("Cannot open the zdata.gcd file", "File not found");
     return -1;
   }
-  const std::size_t records = bytes.size() / kCountRecordBytes;  // a trailing partial record is ignored
-  for (std::size_t r = 0; r < records; ++r) {
-    const unsigned char* p = bytes.data() + r * kCountRecordBytes;
-    CountRecord record;
-    record.count = ReadLE<std::int32_t>(p);
-    for (int k = 0; k < 3; ++k) record.codes[k] = ReadLE<std::int32_t>(p + 4 + 4 * k);
-    ++recordsRead_;
-    int slots[3];
-    const int n = RecordSlots(record, slots);
-    // A negative count is no number of respondents: such a record is skipped too.
-    if (n < 0 || record.count < 0 || !Insert(slots, n, record.count)) ++recordsSkipped_;
+  // Read a block of records at a time: memory stays with the tree, whose size
+  // is bounded by the slot layout, however long the file is.
+  constexpr std::size_t kBlockRecords = 4096;
+  std::vector<unsigned char> block;
+  try {
+    block.resize(kBlockRecords * kCountRecordBytes);
+    std::size_t carried = 0;  // bytes of a record cut by the end of the last block
+    for (;;) {
+      const std::size_t got = file.Read(block.data() + carried, block.size() - carried);
+      const std::size_t available = carried + got;
+      const std::size_t records = available / kCountRecordBytes;
+      for (std::size_t r = 0; r < records; ++r) InsertRecord(block.data() + r * kCountRecordBytes);
+      carried = available - records * kCountRecordBytes;
+      if (got == 0 || file.Status() != InputStatus::Ok) break;  // a trailing partial record is ignored
+      std::memmove(block.data(), block.data() + records * kCountRecordBytes, carried);
+    }
+  } catch (const std::bad_alloc&) {
+    // What was stored so far is dropped: a partial index would answer wrongly.
+    root_.reset();
+    nodeCount_ = childTables_ = 0;
+    recordsRead_ = recordsSkipped_ = 0;
+    whole_ = respondents;
+    return kNoMemory;
   }
   return 0;
+}
+
+void CObservedCounts::InsertRecord(const unsigned char* p) {
+  CountRecord record;
+  record.count = ReadLE<std::int32_t>(p);
+  for (int k = 0; k < 3; ++k) record.codes[static_cast<std::size_t>(k)] = ReadLE<std::int32_t>(p + 4 + 4 * k);
+  ++recordsRead_;
+  int slots[3];
+  const int n = RecordSlots(record, slots);
+  // A negative count is no number of respondents: such a record is skipped too.
+  if (n < 0 || record.count < 0 || !Insert(slots, n, record.count)) ++recordsSkipped_;
 }
 
 CObservedCounts::Node* CObservedCounts::ChildFor(Node* node, int slot) {

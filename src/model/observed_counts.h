@@ -28,8 +28,11 @@ class CObservedCounts {
   CObservedCounts& operator=(const CObservedCounts&) = delete;
 
   // Reads the records file. The whole-population count starts as `respondents`.
-  // A missing file shows "Cannot open the zdata.gcd file" and leaves only that count.
-  // Returns 0 when the file was read, -1 when it could not be opened.
+  // A missing file shows "Cannot open the zdata.gcd file", one that is not a
+  // regular file says so; either leaves only that count and returns -1. When
+  // the tree does not fit into memory nothing is shown, the index is left
+  // empty and the result is kNoMemory. Returns 0 when the file was read.
+  static constexpr int kNoMemory = -2;
   int Load(const std::string& path, std::int32_t respondents, Notifier& notifier);
 
   // Stores a count under slots s[0..n-1]; n = 0 sets the whole-population count.
@@ -57,6 +60,7 @@ class CObservedCounts {
  private:
   struct Node;
   Node* ChildFor(Node* node, int slot);
+  void InsertRecord(const unsigned char* bytes);
   std::int32_t CountFrom(ConditionSet& set, int question, int* keys, int depth) const;
 
   std::unique_ptr<Node> root_;

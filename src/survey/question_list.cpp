@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <new>
 #include <numeric>
 #include <string_view>
 
@@ -34,9 +35,15 @@ std::string_view SkipBlanks(std::string_view s) {
 }
 
 // The description text: UTF-8 (or windows-1250 converted to it), without a byte
-// order mark, with CR LF line ends turned into LF.
-std::string DecodeDescription(const std::vector<unsigned char>& bytes) {
-  std::string text = ToUtf8(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+// order mark, with CR LF line ends turned into LF. Bad UTF-8 sequences, shown as
+// U+FFFD, are reported once with the line of the first.
+std::string DecodeDescription(const std::vector<unsigned char>& bytes, const std::string& fileName,
+                              Notifier& notifier) {
+  const std::string_view raw(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+  DecodedText decoded = DecodeText(raw);
+  if (!decoded.badSequences.empty())
+    notifier.Show(BadUtf8Message(fileName, raw, decoded.badSequences), kLoadCaption, MessageIcon::Warning);
+  std::string& text = decoded.text;
   if (text.starts_with("\xEF\xBB\xBF")) text.erase(0, 3);
   std::string out;
   out.reserve(text.size());
@@ -138,13 +145,28 @@ bool ShortAnswer(std::string_view line, std::string& text) {
 }  // namespace
 
 int CQuestionList::Load(const std::string& fileName, const CModel& model, Notifier& notifier) {
-  *this = CQuestionList();
-  std::vector<unsigned char> bytes;
-  if (!ReadWholeFile(fileName, bytes)) {
-    notifier.Show(kCannotOpen, kLoadCaption);
+  try {
+    return LoadText(fileName, model, notifier);
+  } catch (const std::bad_alloc&) {
+    *this = CQuestionList();
+    notifier.Show("Not enough memory", kLoadCaption);
     return -1;
   }
-  const std::string text = DecodeDescription(bytes);
+}
+
+int CQuestionList::LoadText(const std::string& fileName, const CModel& model, Notifier& notifier) {
+  *this = CQuestionList();
+  std::string text;
+  {
+    std::vector<unsigned char> bytes;
+    switch (ReadInputFile(fileName, bytes)) {
+      case InputStatus::Ok: break;
+      case InputStatus::NotRegular: notifier.Show(NotRegularFileMessage(fileName), kLoadCaption); return -1;
+      case InputStatus::NoMemory: notifier.Show("Not enough memory", kLoadCaption); return -1;
+      default: notifier.Show(kCannotOpen, kLoadCaption); return -1;
+    }
+    text = DecodeDescription(bytes, fileName, notifier);
+  }
   Reader reader(text);
 
   const int questionCount = static_cast<int>(model.AnswerTable().size()) - 1;

@@ -57,6 +57,7 @@ class CQuestionList {
   int Step(int q, int offset) const;
 
  private:
+  int LoadText(const std::string& fileName, const CModel& model, Notifier& notifier);
   std::vector<int> answerCounts_;
   int slotCount_ = 0;
   std::vector<std::string> questionTexts_;

@@ -1,6 +1,8 @@
 #include "survey/text_encoding.h"
 
+#include <algorithm>
 #include <array>
+#include <filesystem>
 #include <cstdint>
 
 namespace orbica {
@@ -42,37 +44,48 @@ void AppendUtf8(std::string& out, std::uint32_t cp) {
 
 bool IsContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
 
+// Length of the well-formed UTF-8 sequence at text[i] (1 for ASCII), or 0 when
+// there is none; `cp` receives its code point. `prefix` receives how many bytes
+// belong to the bad sequence: its lead and the continuation bytes that fitted.
+std::size_t Utf8SequenceAt(std::string_view text, std::size_t i, std::uint32_t& cp, std::size_t& prefix) {
+  const auto c = static_cast<unsigned char>(text[i]);
+  prefix = 1;
+  if (c < 0x80) {
+    cp = c;
+    return 1;
+  }
+  std::size_t length;
+  if (c >= 0xC2 && c <= 0xDF) {
+    length = 2, cp = c & 0x1F;
+  } else if (c >= 0xE0 && c <= 0xEF) {
+    length = 3, cp = c & 0x0F;
+  } else if (c >= 0xF0 && c <= 0xF4) {
+    length = 4, cp = c & 0x07;
+  } else {
+    return 0;
+  }
+  for (std::size_t k = 1; k < length; ++k) {
+    if (i + k >= text.size()) return 0;
+    const auto d = static_cast<unsigned char>(text[i + k]);
+    if (!IsContinuation(d)) return 0;
+    // The second byte also rules out overlong forms, surrogates and values above U+10FFFF.
+    if (k == 1 && ((c == 0xE0 && d < 0xA0) || (c == 0xED && d > 0x9F) || (c == 0xF0 && d < 0x90) ||
+                   (c == 0xF4 && d > 0x8F)))
+      return 0;
+    cp = (cp << 6) | (d & 0x3F);
+    prefix = k + 1;
+  }
+  return length;
+}
+
 }  // namespace
 
 bool IsValidUtf8(std::string_view text) {
-  std::size_t i = 0;
-  const std::size_t n = text.size();
-  while (i < n) {
-    const auto c = static_cast<unsigned char>(text[i]);
-    if (c < 0x80) {
-      ++i;
-      continue;
-    }
-    std::size_t length;
-    std::uint32_t cp;
-    if (c >= 0xC2 && c <= 0xDF) {
-      length = 2, cp = c & 0x1F;
-    } else if (c >= 0xE0 && c <= 0xEF) {
-      length = 3, cp = c & 0x0F;
-    } else if (c >= 0xF0 && c <= 0xF4) {
-      length = 4, cp = c & 0x07;
-    } else {
-      return false;
-    }
-    if (i + length > n) return false;
-    for (std::size_t k = 1; k < length; ++k) {
-      const auto d = static_cast<unsigned char>(text[i + k]);
-      if (!IsContinuation(d)) return false;
-      cp = (cp << 6) | (d & 0x3F);
-    }
-    if ((length == 3 && cp < 0x800) || (length == 4 && (cp < 0x10000 || cp > 0x10FFFF)) ||
-        (cp >= 0xD800 && cp <= 0xDFFF))
-      return false;
+  std::uint32_t cp;
+  std::size_t prefix;
+  for (std::size_t i = 0; i < text.size();) {
+    const std::size_t length = Utf8SequenceAt(text, i, cp, prefix);
+    if (length == 0) return false;
     i += length;
   }
   return true;
@@ -88,9 +101,57 @@ std::string Windows1250ToUtf8(std::string_view text) {
   return out;
 }
 
-std::string ToUtf8(std::string_view text) {
-  return IsValidUtf8(text) ? std::string(text) : Windows1250ToUtf8(text);
+DecodedText DecodeText(std::string_view bytes) {
+  DecodedText result;
+  std::size_t good = 0;  // well-formed multi-byte characters
+  std::size_t bad = 0;
+  std::uint32_t cp;
+  std::size_t prefix;
+  for (std::size_t i = 0; i < bytes.size();) {
+    const std::size_t length = Utf8SequenceAt(bytes, i, cp, prefix);
+    if (length > 1) ++good;
+    if (length == 0) ++bad;
+    i += length != 0 ? length : prefix;
+  }
+  if (bad == 0) {
+    result.text = std::string(bytes);
+    return result;
+  }
+  if (bad >= good) {
+    result.windows1250 = true;
+    result.text = Windows1250ToUtf8(bytes);
+    return result;
+  }
+  result.text.reserve(bytes.size() + 2 * bad);
+  for (std::size_t i = 0; i < bytes.size();) {
+    const std::size_t length = Utf8SequenceAt(bytes, i, cp, prefix);
+    if (length == 0) {
+      result.badSequences.push_back(i);
+      AppendUtf8(result.text, 0xFFFD);
+      i += prefix;
+    } else {
+      result.text.append(bytes.substr(i, length));
+      i += length;
+    }
+  }
+  return result;
 }
+
+int LineOfOffset(std::string_view bytes, std::size_t offset) {
+  const std::string_view before = bytes.substr(0, std::min(offset, bytes.size()));
+  return 1 + static_cast<int>(std::count(before.begin(), before.end(), '\n'));
+}
+
+std::string BadUtf8Message(const std::string& path, std::string_view bytes, const std::vector<std::size_t>& badSequences) {
+  if (badSequences.empty()) return {};
+  std::string text = std::filesystem::path(path).filename().string() + " is not valid UTF-8 on line " +
+                     std::to_string(LineOfOffset(bytes, badSequences.front()));
+  if (badSequences.size() == 2) text += " and in 1 more place";
+  if (badSequences.size() > 2) text += " and in " + std::to_string(badSequences.size() - 1) + " more places";
+  return text + "; the bad bytes are shown as \"\xEF\xBF\xBD\".";
+}
+
+std::string ToUtf8(std::string_view text) { return DecodeText(text).text; }
 
 std::size_t Utf8Length(std::string_view text) {
   std::size_t count = 0;

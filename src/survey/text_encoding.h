@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace orbica {
 
@@ -16,7 +17,26 @@ bool IsValidUtf8(std::string_view text);
 // unassigned become U+FFFD.
 std::string Windows1250ToUtf8(std::string_view text);
 
-// `text` itself when it is valid UTF-8, otherwise its windows-1250 reading.
+// Text decoded to UTF-8, with where the input was not valid UTF-8.
+struct DecodedText {
+  std::string text;
+  bool windows1250 = false;               // read as windows-1250 rather than UTF-8
+  std::vector<std::size_t> badSequences;  // input offsets of the sequences replaced by U+FFFD
+};
+
+// Reads `bytes` as UTF-8 when they are mostly UTF-8 (more well-formed
+// multi-byte characters than bad sequences): each bad sequence becomes one
+// U+FFFD. Otherwise as windows-1250, the older tools' code page.
+DecodedText DecodeText(std::string_view bytes);
+
+// "FILE is not valid UTF-8 on line L ...": the report of DecodeText's bad
+// sequences (offsets into `bytes`), naming the first line and counting the rest.
+std::string BadUtf8Message(const std::string& path, std::string_view bytes, const std::vector<std::size_t>& badSequences);
+
+// Line (from 1) of byte `offset` of `bytes`.
+int LineOfOffset(std::string_view bytes, std::size_t offset);
+
+// DecodeText(text).text.
 std::string ToUtf8(std::string_view text);
 
 // Number of characters (code points) of UTF-8 text.

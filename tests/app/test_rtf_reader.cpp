@@ -2,7 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
 #include <cstdint>
+#include <future>
 #include <fstream>
 #include <iterator>
 #include <random>
@@ -10,6 +16,8 @@
 #include <utility>
 
 #include "app/rtf/rtf_codepage.h"
+#include "app/rtf/rtf_file.h"
+#include "support/census_files.h"
 
 namespace orbica {
 namespace {
@@ -297,6 +305,36 @@ TEST(RtfHtml, SampleGettingStartedText) {
   EXPECT_EQ(html.find("Helvetica"), std::string::npos);
   EXPECT_NE(html.find("<ul"), std::string::npos);
   EXPECT_NE(html.find("color:#663300"), std::string::npos);
+}
+
+TEST(RtfFile, ReadsUpToTheLimitAndRefusesSpecialFilesAtOnce) {
+  test::TempDir dir;
+  const std::string path = dir.File("start.rtf");
+  test::WriteText(path, "{\\rtf1 first part\\par second part\\par}");
+  RtfFileHtml whole = ReadRtfFileAsHtml(path);
+  ASSERT_EQ(whole.status, InputStatus::Ok);
+  EXPECT_FALSE(whole.cut);
+  EXPECT_NE(whole.html.find("second part"), std::string::npos);
+
+  const RtfFileHtml cut = ReadRtfFileAsHtml(path, 20);
+  ASSERT_EQ(cut.status, InputStatus::Ok);
+  EXPECT_TRUE(cut.cut);
+  EXPECT_EQ(cut.fileSize, 38u);
+  EXPECT_NE(cut.html.find("first part"), std::string::npos);
+  EXPECT_EQ(cut.html.find("second"), std::string::npos);
+
+  // A named pipe nobody writes to would block a plain open for good.
+  const std::string fifo = dir.File("fifo.rtf");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  auto read = std::async(std::launch::async, [&] { return ReadRtfFileAsHtml(fifo).status; });
+  if (read.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
+    const int writer = ::open(fifo.c_str(), O_WRONLY | O_NONBLOCK);
+    if (writer >= 0) ::close(writer);
+    read.wait();
+    FAIL() << "a named pipe blocked the reader";
+  }
+  EXPECT_EQ(read.get(), InputStatus::NotRegular);
+  EXPECT_EQ(ReadRtfFileAsHtml(dir.File("missing.rtf")).status, InputStatus::CannotOpen);
 }
 
 }  // namespace

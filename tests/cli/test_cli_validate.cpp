@@ -259,6 +259,14 @@ TEST_F(Validate, DescriptionProblems) {
       << run.Text();
 }
 
+TEST_F(Validate, InvalidUtf8InTheDescriptionsIsListedByLine) {
+  description_.questions[3] = "Vzdělání: čtyřleté \xE1 \xED";  // UTF-8 with two windows-1250 bytes
+  const Validation run = Run();
+  const std::string where = "Otazky.txt:" + std::to_string(QuestionLine(3)) + ": ";
+  const std::string what = "bytes that are not valid UTF-8 (the program shows \"\uFFFD\" for them)";
+  EXPECT_EQ(run.lines, (std::vector<std::string>{where + what, where + what, "2 problems found"})) << run.Text();
+}
+
 TEST_F(Validate, SubpopulationFileProblems) {
   PopContents contents;
   contents.masks = Set("5a");

@@ -1,6 +1,8 @@
 // Loading "data.mle": the file layout, the re-layout into slots and every failure.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "engine/app_context.h"
 #include "model/model.h"
 #include "support/census_files.h"
@@ -135,6 +137,30 @@ TEST(ModelFile, MissingCountsFileIsReportedButTheLoadSucceeds) {
   EXPECT_EQ(model.Counts().WholePopulationCount(), 777);
   EXPECT_EQ(model.Counts().Count(test::Set("1a")), -1);
   EXPECT_EQ(model.Counts().Count(ConditionSet{}), 777);
+}
+
+TEST(ModelFile, UnusableValuesLoadAsStoredWithOneWarningThatListsThem) {
+  TempDir dir;
+  TestModel m = TestModel::Uniform(2, 1000);
+  m.weights[1] = std::nan("");
+  m.P(0, 2, 1) = -0.25;
+  m.P(1, 4, 0) = HUGE_VAL;
+  WriteBytes(dir.File("data.mle"), m.Bytes());
+  WriteBytes(dir.File("zData.gcd"), {});
+  RecordingNotifier notifier;
+  CModel model;
+  ASSERT_EQ(model.Load(dir.File("data.mle"), notifier), 0);
+  EXPECT_TRUE(std::isnan(model.Weight(1)));
+  EXPECT_EQ(model.Row(0)[AnswerSlot(2, 1)], -0.25);
+  ASSERT_EQ(notifier.messages.size(), 1u);
+  const RecordingNotifier::Message& warning = notifier.messages[0];
+  EXPECT_EQ(warning.icon, MessageIcon::Warning);
+  for (const char* line : {"data.mle: component 2: the weight nan is outside 0..1",
+                           "data.mle: the component weights sum to nan, not 1",
+                           "data.mle: component 1, question 3 answer b: the probability -0.25 is outside 0..1"})
+    EXPECT_NE(warning.text.find(line), std::string::npos) << line << "\n" << warning.text;
+  // Five problems are listed, the rest counted.
+  EXPECT_NE(warning.text.find("(1 more; orbica-cli validate lists them)"), std::string::npos) << warning.text;
 }
 
 TEST(ModelFile, AModelLoadsOnlyOnce) {

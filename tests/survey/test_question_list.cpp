@@ -2,6 +2,7 @@
 // the text tables by slot, and the browsing order.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <numeric>
 
 #include "survey/description_file.h"
@@ -249,6 +250,24 @@ TEST_F(QuestionFile, LongLinesAreSplitAt254Characters) {
   ASSERT_EQ(Load(file.Text()), 1);
   EXPECT_EQ(questions_.AnswerLongText(2, 3), std::string(248, 'y'));  // 254 - "    - "
   EXPECT_EQ(questions_.AnswerShortText(2, 3), "tail");
+}
+
+TEST_F(QuestionFile, OneBadByteInUtf8TextSpoilsOnlyItselfAndIsReported) {
+  test::DescriptionFile file;
+  file.questions[1] = "Pohlaví";
+  file.answers[{1, 1}] = {"Mu\xC5\xBE \xFF", "M"};  // "Muž " and a byte that is no UTF-8
+  file.answers[{1, 2}] = {"\xC5\xBD" "ena \xE2\x82", "\xC5\xBD"};  // a character cut short
+  ASSERT_EQ(Load(file.Text()), 1);
+  EXPECT_EQ(questions_.QuestionText(1), "Pohlaví");
+  EXPECT_EQ(questions_.AnswerLongText(1, 1), "Muž \uFFFD");
+  EXPECT_EQ(questions_.AnswerLongText(1, 2), "Žena \uFFFD");
+  EXPECT_EQ(questions_.AnswerShortText(1, 2), "Ž");
+  const std::string text = file.Text();
+  const int line = 1 + static_cast<int>(std::count(text.begin(), text.begin() + static_cast<long>(text.find('\xFF')), '\n'));
+  ASSERT_EQ(notifier_.messages.size(), 1u);
+  EXPECT_EQ(notifier_.messages[0].text, "Otazky.txt is not valid UTF-8 on line " + std::to_string(line) +
+                                            " and in 1 more place; the bad bytes are shown as \"\uFFFD\".");
+  EXPECT_EQ(notifier_.messages[0].icon, MessageIcon::Warning);
 }
 
 TEST_F(QuestionFile, Windows1250TextIsReadAsUtf8) {
