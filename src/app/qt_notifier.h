@@ -13,6 +13,7 @@ class QtNotifier final : public Notifier {
   void SetOwner(QWidget* owner) { owner_ = owner; }
   void Show(const std::string& text, const std::string& caption, MessageIcon icon) override;
   Reply Ask(const std::string& text, const std::string& caption) override;
+  Reply AskYesNo(const std::string& text, const std::string& caption) override;
 
  private:
   QWidget* owner_ = nullptr;
