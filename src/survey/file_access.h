@@ -17,9 +17,13 @@ class FileAccess {
   virtual bool Write(const std::string& path, const std::vector<unsigned char>& bytes, std::string& error);
   // Deletes the file; a file that is already gone counts as deleted.
   virtual bool Remove(const std::string& path, std::string& error);
-  // Whether the two paths name one existing file (same device and inode), however
-  // they are spelled; false when either does not exist.
+  // Whether the two paths name one directory entry: the same spelling, or
+  // spellings that differ only in case and resolve to the same existing file
+  // (same device and inode), as on a file system that ignores case.
   virtual bool SameFile(const std::string& a, const std::string& b);
+  // Names of the plain files in `folder` (unsorted); false with `error` when it
+  // cannot be listed. A missing folder is listed as empty with `missing` set.
+  virtual bool List(const std::string& folder, std::vector<std::string>& names, bool& missing, std::string& error);
 
   // The real file system.
   static FileAccess& System();

@@ -127,7 +127,7 @@ bool CPopulace::Write(const std::string& folder, Notifier& notifier, FileAccess&
 
   // Decided before writing: on a file system that ignores case the old name may
   // be the new file under another spelling, which must not be deleted afterwards.
-  const bool oldIsOtherFile = removeOldFile && fileName_ && *fileName_ != path && !files.SameFile(*fileName_, path);
+  const bool oldIsOtherFile = removeOldFile && fileName_ && !files.SameFile(*fileName_, path);
   std::error_code ec;
   std::filesystem::create_directories(folder, ec);
   std::string error;

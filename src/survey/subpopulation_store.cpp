@@ -9,8 +9,8 @@ namespace orbica {
 
 namespace {
 
-bool HasPopExtension(const std::filesystem::path& path) {
-  std::string extension = path.extension().string();
+bool HasPopExtension(const std::string& name) {
+  std::string extension = std::filesystem::path(name).extension().string();
   for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   return extension == ".pop";
 }
@@ -22,39 +22,28 @@ bool CSubpopulationList::Build() {
   listingError_.clear();
   entries_.push_back(std::make_unique<CPopulace>(kWholePopulationIdentity));
 
-  namespace fs = std::filesystem;
-  std::error_code ec;
-  const fs::path folder(folder_);
-  const auto unlisted = [&](const std::error_code& why) {
-    listingError_ = "\"" + folder_ + "\": " + why.message();
-    return true;  // the whole population only
-  };
-  if (!fs::exists(folder, ec)) return ec ? unlisted(ec) : true;
-  if (!fs::is_directory(folder, ec)) return unlisted(ec ? ec : std::make_error_code(std::errc::not_a_directory));
   std::vector<std::string> names;
-  fs::directory_iterator it(folder, ec), end;
-  if (ec) return unlisted(ec);
-  for (; it != end; it.increment(ec)) {
-    if (ec) break;
-    std::error_code typeError;
-    if (!it->is_regular_file(typeError) || !HasPopExtension(it->path())) continue;
-    names.push_back(it->path().filename().string());
+  bool missing = false;
+  std::string error;
+  if (!files_.List(folder_, names, missing, error)) {
+    listingError_ = "\"" + folder_ + "\": " + error;
+    return true;  // the whole population only
   }
-  if (ec) return unlisted(ec);
+  std::erase_if(names, [](const std::string& name) { return !HasPopExtension(name); });
   std::sort(names.begin(), names.end());
   int identity = kWholePopulationIdentity + 1;
   for (const std::string& name : names)
-    entries_.push_back(
-        std::make_unique<CPopulace>(CPopulace::FromFile((folder / name).string(), identity++, files_)));
+    entries_.push_back(std::make_unique<CPopulace>(
+        CPopulace::FromFile((std::filesystem::path(folder_) / name).string(), identity++, files_)));
   return true;
 }
 
-bool CSubpopulationList::UsedByOther(const CPopulace* except, const std::string& path) const {
+std::vector<const CPopulace*> CSubpopulationList::Users(const CPopulace* except, const std::string& path) const {
+  std::vector<const CPopulace*> users;
   for (const auto& entry : entries_)
-    if (entry.get() != except && entry->FileName() &&
-        (*entry->FileName() == path || files_.SameFile(*entry->FileName(), path)))
-      return true;
-  return false;
+    if (entry.get() != except && entry->FileName() && files_.SameFile(*entry->FileName(), path))
+      users.push_back(entry.get());
+  return users;
 }
 
 CPopulace* CSubpopulationList::Find(int identity) {
@@ -84,7 +73,7 @@ bool CSubpopulationList::Remove(int identity, Notifier& notifier) {
   const auto& file = entry.FileName();
   if (!entry.Readable()) return refuse("its file \"" + *file + "\" cannot be read and is left as it is.");
   std::string error;
-  if (file && !UsedByOther(&entry, *file) && !files_.Remove(*file, error))
+  if (file && Users(&entry, *file).empty() && !files_.Remove(*file, error))
     return refuse("its file \"" + *file + "\" cannot be removed (" + error + ").");
   entries_.erase(it);
   return true;
@@ -103,11 +92,7 @@ CPopulace* CSubpopulationList::Store(CBasePopulace& population, int identity, No
 
   // Entries that the new file would replace: the same conditions give the same file.
   const std::string path = PopPathIn(folder_, population.Masks());
-  std::vector<const CPopulace*> owners;
-  for (const auto& other : entries_)
-    if (other.get() != entry && other->FileName() &&
-        (*other->FileName() == path || files_.SameFile(*other->FileName(), path)))
-      owners.push_back(other.get());
+  const std::vector<const CPopulace*> owners = Users(entry, path);
   for (const CPopulace* owner : owners)
     if (!owner->Readable()) {
       notifier.Show("The subpopulation \"" + population.Name() + "\" is not saved: its file \"" + path +
@@ -133,7 +118,7 @@ CPopulace* CSubpopulationList::Store(CBasePopulace& population, int identity, No
     entry = entries_.back().get();
     population.SetIdentity(entry->Identity());
   }
-  const bool keepOld = entry->FileName() && UsedByOther(entry, *entry->FileName());
+  const bool keepOld = entry->FileName() && !Users(entry, *entry->FileName()).empty();
   const bool ok = entry->Write(folder_, notifier, files_, !keepOld);
   if (written) *written = ok;
   return entry;

@@ -67,8 +67,8 @@ class CSubpopulationList {
   const std::string& Folder() const { return folder_; }
 
  private:
-  // Whether an entry other than `except` has `path` as its file.
-  bool UsedByOther(const CPopulace* except, const std::string& path) const;
+  // The entries other than `except` whose file is `path`.
+  std::vector<const CPopulace*> Users(const CPopulace* except, const std::string& path) const;
 
   std::string folder_;
   FileAccess& files_;

@@ -304,7 +304,7 @@ TEST(FullDisk, ADiskThatFillsDuringTheWriteKeepsTheOldFiles) {
     RecordingNotifier notifier;
     const std::string status = disk + "/Status.dat";
     const CSettings old = SettingsWith(5, 0x00010101);
-    const CSettings big = SettingsWith(20000, 0x00020202);  // 480 kB
+    const CSettings big = SettingsWith(20000, 0x00020202);  // the five latest records are kept
     p.Check(old.Save(status, notifier), "the first Status.dat could not be written");
     CSubpopulationList list(disk + "/Populace");
     list.Build();
@@ -314,21 +314,23 @@ TEST(FullDisk, ADiskThatFillsDuringTheWriteKeepsTheOldFiles) {
     list.Store(first, 0, notifier);
     const std::vector<unsigned char> oldStatus = Bytes(status), oldPop = Bytes(disk + "/Populace/2b.pop");
 
-    // Fill the disk up to its last 16 kB: the new files start to be written and then fail.
+    // Fill the disk up to its last 16 kB: the new ".pop" file starts to be written
+    // and then fails; a second filler takes the rest, so the settings fail as well.
     struct statvfs info {};
     statvfs(disk.c_str(), &info);
     const std::size_t free = static_cast<std::size_t>(info.f_bavail) * info.f_bsize;
     const std::string filler = disk + "/filler";
     test::WriteBytes(filler, std::vector<unsigned char>(free > 16384 ? free - 16384 : 0, 'f'));
 
-    p.Check(!big.Save(status, notifier), "saving 480 kB of settings into 16 kB reported success");
     CPopulace edited(*list.Find(first.Identity()), false);
     edited.SetNote(std::string(300000, 'n'));
     bool written = true;
     list.Store(edited, first.Identity(), notifier, &written);
     p.Check(!written, "storing a 300 kB note into 16 kB reported success");
-    p.Check(Mentions(notifier, 0, "Settings not saved", "No space left on device") &&
-                Mentions(notifier, 1, "Subpopulation not saved", "No space left on device"),
+    test::WriteBytes(filler + "2", std::vector<unsigned char>(16384, 'f'));
+    p.Check(!big.Save(status, notifier), "saving the settings on a full disk reported success");
+    p.Check(Mentions(notifier, 1, "Settings not saved", "No space left on device") &&
+                Mentions(notifier, 0, "Subpopulation not saved", "No space left on device"),
             "the user was not told about the full disk");
     p.Check(Bytes(status) == oldStatus, "Status.dat changed");
     p.Check(Bytes(disk + "/Populace/2b.pop") == oldPop, "2b.pop changed");
@@ -336,6 +338,7 @@ TEST(FullDisk, ADiskThatFillsDuringTheWriteKeepsTheOldFiles) {
 
     // With room again both are written.
     fs::remove(filler);
+    fs::remove(filler + "2");
     p.Check(big.Save(status, notifier) && Bytes(status) == big.Bytes(), "with room again Status.dat was not written");
     list.Store(edited, first.Identity(), notifier, &written);
     p.Check(written, "with room again 2b.pop was not written");
