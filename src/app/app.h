@@ -3,6 +3,7 @@
 // services other windows call (refresh every histogram, toggle the panel, status text).
 #pragma once
 
+#include <QLockFile>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -24,6 +25,9 @@ class COdpovedi;
 
 class CApp;
 
+// The lock file that a running program keeps in its census folder.
+inline constexpr const char* kCensusLockFileName = ".orbica.lock";
+
 // Registers a function that installs windows into every application object
 // (define one as a namespace-scope constant in the file of those windows).
 struct WindowInstaller {
@@ -39,8 +43,9 @@ class CApp : public QObject, public CommandTarget {
   explicit CApp(QString folder = QStringLiteral("."), orbica::Notifier* notifier = nullptr);
   ~CApp() override;
 
-  // The start-up hook: the load sequence, then the main frame, the first histogram
-  // window, the panel and the getting-started text. False ends the program.
+  // The start-up hook: the census folder's lock, the load sequence, then the main
+  // frame, the first histogram window, the panel and the getting-started text.
+  // False ends the program.
   bool InitInstance();
   // Writes the settings back; called when the event loop has ended.
   void ExitInstance();
@@ -101,6 +106,13 @@ class CApp : public QObject, public CommandTarget {
   QPointer<COdpovedi> answerList_;
   QPointer<QWidget> panel_;
   std::unique_ptr<QPrinter> printer_;
+  std::unique_ptr<QLockFile> lock_;
+
+  // Takes the lock file of the census folder for the whole run. When another
+  // running program holds it, asks whether to open the census read-only (nothing
+  // written) or to quit; false means quit. A lock left by a program that no
+  // longer runs is taken over; a folder that cannot take a lock is opened as is.
+  bool LockCensus();
 };
 
 }  // namespace orbica

@@ -14,6 +14,7 @@ namespace {
 
 constexpr int kTemplate = 143;
 constexpr int kListId = 1054, kDeleteId = 3027;  // the "Note" button (1049) has no action
+constexpr const char* kDeleteCaption = "Delete subpopulation";
 
 void InstallSubpopulationList(CApp& app) { app.showSubpopulationList = RunSubpopulationList; }
 const WindowInstaller kInstall(&InstallSubpopulationList);
@@ -37,10 +38,20 @@ void CSeznamPop::Fill() {
 void CSeznamPop::DeleteSelected() {
   const int row = list_->SelectedRow();
   if (row < 0) return;
-  // The line goes only with its entry: the whole population stays listed, and so
-  // does an entry whose file could not be deleted (the user has been told).
-  if (!app_.Context().subpopulations.Remove(list_->ItemData(row).toInt(), app_.Notifier())) return;
+  CSubpopulationList& subpopulations = app_.Context().subpopulations;
+  const int identity = list_->ItemData(row).toInt();
+  const CPopulace* entry = subpopulations.Find(identity);
+  if (!entry || identity == kWholePopulationIdentity) return;  // the whole population is never deleted
+  if (app_.Notifier().AskYesNo("Delete the saved subpopulation \"" + entry->Name() + "\"?", kDeleteCaption) !=
+      Reply::Yes)
+    return;
+  // The line goes only with its entry: an entry whose file could not be deleted
+  // stays listed (the user has been told).
+  if (!subpopulations.Remove(identity, app_.Notifier())) return;
   list_->RemoveLine(row);
+  // No other line becomes selected, so a second Delete cannot hit a neighbour.
+  list_->clearSelection();
+  list_->setCurrentIndex(QModelIndex());
   if (app_.refillPanel && app_.PanelVisible()) app_.refillPanel(app_);
 }
 
