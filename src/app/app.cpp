@@ -26,6 +26,10 @@
 
 namespace orbica {
 
+namespace {
+constexpr const char* kCensusInUseCaption = "Census in use";
+}  // namespace
+
 CApp::CApp(QString folder, orbica::Notifier* notifier)
     : folder_(std::move(folder)),
       boxes_(notifier ? nullptr : std::make_unique<QtNotifier>()),
@@ -57,7 +61,26 @@ CApp::~CApp() {
 
 QString CApp::CensusFile(const QString& name) const { return QDir(folder_).filePath(name); }
 
+bool CApp::LockCensus() {
+  lock_ = std::make_unique<QLockFile>(CensusFile(QString::fromLatin1(kCensusLockFileName)));
+  lock_->setStaleLockTime(0);  // held for the whole run: only a dead holder makes it stale
+  if (lock_->tryLock(100)) return true;
+  const bool held = lock_->error() == QLockFile::LockFailedError;
+  qint64 pid = 0;
+  QString host, application;
+  if (held) lock_->getLockInfo(&pid, &host, &application);
+  lock_.reset();
+  if (!held) return true;  // a folder that takes no lock file takes no other file either
+  const std::string question = "The census in \"" + folder_.toStdString() + "\" is open in another Orbica (process " +
+                               std::to_string(pid) + " on " + host.toStdString() +
+                               "). Open it read-only? Nothing will be saved; No quits.";
+  if (notifier_.AskYesNo(question, kCensusInUseCaption) != Reply::Yes) return false;
+  context_->SetReadOnly(true);
+  return true;
+}
+
 bool CApp::InitInstance() {
+  if (!LockCensus()) return false;
   if (context_->StartUp() != 0) return false;
   mainFrame_ = std::make_unique<CMainFrame>(*this);
   if (boxes_) boxes_->SetDefaultOwner(mainFrame_.get());

@@ -3,6 +3,7 @@
 // services other windows call (refresh every histogram, toggle the panel, status text).
 #pragma once
 
+#include <QLockFile>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -21,6 +22,9 @@ namespace orbica {
 class CMainFrame;
 class COdpovedi;
 
+// The lock file that a running program keeps in its census folder.
+inline constexpr const char* kCensusLockFileName = ".orbica.lock";
+
 class CApp : public QObject {
   Q_OBJECT
 
@@ -30,8 +34,9 @@ class CApp : public QObject {
   explicit CApp(QString folder = QStringLiteral("."), orbica::Notifier* notifier = nullptr);
   ~CApp() override;
 
-  // The start-up hook: the load sequence, then the main frame, the first histogram
-  // window, the panel and the getting-started text. False ends the program.
+  // The start-up hook: the census folder's lock, the load sequence, then the main
+  // frame, the first histogram window, the panel and the getting-started text.
+  // False ends the program.
   bool InitInstance();
   // Writes the settings back; called when the event loop has ended.
   void ExitInstance();
@@ -94,6 +99,13 @@ class CApp : public QObject {
   QPointer<COdpovedi> answerList_;
   QPointer<QWidget> panel_;
   std::unique_ptr<QPrinter> printer_;
+  std::unique_ptr<QLockFile> lock_;
+
+  // Takes the lock file of the census folder for the whole run. When another
+  // running program holds it, asks whether to open the census read-only (nothing
+  // written) or to quit; false means quit. A lock left by a program that no
+  // longer runs is taken over; a folder that cannot take a lock is opened as is.
+  bool LockCensus();
 };
 
 }  // namespace orbica

@@ -13,26 +13,24 @@
 #include "app/widget_support.h"
 #include "survey/question_list.h"
 #include "ui_pop_dialog.h"
+#include "survey/text_encoding.h"
 
 namespace orbica {
 
 namespace {
 
-// Accepts names that fit the 255-byte name buffer.
+// Accepts names of at most 255 characters.
 class NameValidator : public QValidator {
  public:
   using QValidator::QValidator;
   State validate(QString& input, int&) const override {
-    return static_cast<std::size_t>(input.toUtf8().size()) <= kMaxNameBytes ? Acceptable : Invalid;
+    return static_cast<std::size_t>(input.toUcs4().size()) <= kMaxNameCharacters ? Acceptable : Invalid;
   }
 };
 
-// The longest beginning of `text` that fits the name buffer, cut between characters.
+// The first 255 characters of `text`.
 QString FitName(const std::string& text) {
-  std::size_t end = std::min(text.size(), kMaxNameBytes);
-  if (end < text.size())
-    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;
-  return QString::fromStdString(text.substr(0, end));
+  return QString::fromStdString(std::string(Utf8PrefixCharacters(text, kMaxNameCharacters)));
 }
 
 QString WithoutCarriageReturns(QString text) { return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
@@ -190,15 +188,19 @@ void PopDialog::Ok() {
 void PopDialog::Save() {
   Apply();
   const BoxesOver over(app_.Notifier(), this);
-  storedIdentity_ =
-      app_.Context().subpopulations.Store(subpopulation_, subpopulation_.Identity(), app_.Notifier())->Identity();
+  // Nothing stored (the user kept another saved subpopulation): the editor stays open.
+  const CPopulace* stored = app_.Context().subpopulations.Store(subpopulation_, subpopulation_.Identity(), app_.Notifier());
+  if (!stored) return;
+  storedIdentity_ = stored->Identity();
   accept();
 }
 
 void PopDialog::Add() {
   Apply();
   const BoxesOver over(app_.Notifier(), this);
-  storedIdentity_ = app_.Context().subpopulations.Store(subpopulation_, 0, app_.Notifier())->Identity();
+  const CPopulace* stored = app_.Context().subpopulations.Store(subpopulation_, 0, app_.Notifier());
+  if (!stored) return;
+  storedIdentity_ = stored->Identity();
   accept();
 }
 

@@ -47,4 +47,10 @@ Reply QtNotifier::Ask(const std::string& text, const std::string& caption) {
   }
 }
 
+Reply QtNotifier::AskYesNo(const std::string& text, const std::string& caption) {
+  QMessageBox box(QMessageBox::Question, QString::fromStdString(caption), QString::fromStdString(text),
+                  QMessageBox::Yes | QMessageBox::No, owner_);
+  return box.exec() == QMessageBox::Yes ? Reply::Yes : Reply::No;
+}
+
 }  // namespace orbica

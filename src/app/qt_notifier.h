@@ -16,6 +16,7 @@ class QtNotifier final : public Notifier {
   void SetDefaultOwner(QWidget* owner) { defaultOwner_ = owner; }
   void Show(const std::string& text, const std::string& caption, MessageIcon icon) override;
   Reply Ask(const std::string& text, const std::string& caption) override;
+  Reply AskYesNo(const std::string& text, const std::string& caption) override;
 
  private:
   QWidget* Owner() const { return owner_ ? owner_.data() : defaultOwner_.data(); }

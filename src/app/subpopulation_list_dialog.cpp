@@ -10,6 +10,10 @@
 
 namespace orbica {
 
+namespace {
+constexpr const char* kDeleteCaption = "Delete subpopulation";
+}  // namespace
+
 CSeznamPop::CSeznamPop(CApp& app, QWidget* parent) : QDialog(parent), app_(app) {
   Ui::SubpopulationListDialog ui;
   ui.setupUi(this);
@@ -29,10 +33,20 @@ void CSeznamPop::Fill() {
 void CSeznamPop::DeleteSelected() {
   const int row = list_->SelectedRow();
   if (row < 0) return;
-  // The line goes only with its entry: the whole population stays listed, and so
-  // does an entry whose file could not be deleted (the user has been told).
-  if (!app_.Context().subpopulations.Remove(list_->ItemData(row).toInt(), app_.Notifier())) return;
+  CSubpopulationList& subpopulations = app_.Context().subpopulations;
+  const int identity = list_->ItemData(row).toInt();
+  const CPopulace* entry = subpopulations.Find(identity);
+  if (!entry || identity == kWholePopulationIdentity) return;  // the whole population is never deleted
+  if (app_.Notifier().AskYesNo("Delete the saved subpopulation \"" + entry->Name() + "\"?", kDeleteCaption) !=
+      Reply::Yes)
+    return;
+  // The line goes only with its entry: an entry whose file could not be deleted
+  // stays listed (the user has been told).
+  if (!subpopulations.Remove(identity, app_.Notifier())) return;
   list_->RemoveLine(row);
+  // No other line becomes selected, so a second Delete cannot hit a neighbour.
+  list_->clearSelection();
+  list_->setCurrentIndex(QModelIndex());
   if (app_.refillPanel && app_.PanelVisible()) app_.refillPanel(app_);
 }
 

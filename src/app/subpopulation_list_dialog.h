@@ -18,9 +18,10 @@ class CSeznamPop : public QDialog {
   // One line per known subpopulation, its identity as the line's item data.
   CPROList* List() const { return list_; }
 
-  // Removes the selected subpopulation from the list and deletes its file (no
-  // question asked); the subpopulation panel then reloads its lists. Nothing
-  // happens without a selected line.
+  // Asks "Delete the saved subpopulation "NAME"?" and on Yes removes the selected
+  // subpopulation from the list and deletes its file (unless another entry uses
+  // it); no line is selected afterwards and the subpopulation panel reloads its
+  // lists. Nothing happens without a selected line or for the whole population.
   void DeleteSelected();
 
  private:

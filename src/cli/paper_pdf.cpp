@@ -1,7 +1,7 @@
 #include "cli/paper_pdf.h"
 
 #include <QFile>
-#include <QFileInfo>
+#include <QSaveFile>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
@@ -16,10 +16,15 @@ bool WritePaperPdf(const std::string& path, std::string& error) {
     return false;
   }
   const QString html = QString::fromUtf8(source.readAll());
-  const QString target = QString::fromStdString(path);
-  const QString temp = target + QStringLiteral(".tmp");
+  // QSaveFile writes to a unique temporary file (created exclusively, so a link
+  // planted in the folder is never followed) and renames it over the target.
+  QSaveFile file(QString::fromStdString(path));
+  if (!file.open(QIODevice::WriteOnly)) {
+    error = "cannot write " + path + ": " + file.errorString().toStdString();
+    return false;
+  }
   {
-    QPdfWriter writer(temp);
+    QPdfWriter writer(&file);
     writer.setTitle(QStringLiteral("How the census viewer computes its numbers"));
     writer.setCreator(QStringLiteral("orbica-cli"));
     writer.setPageSize(QPageSize(QPageSize::A4));
@@ -28,14 +33,8 @@ bool WritePaperPdf(const std::string& path, std::string& error) {
     document.setHtml(html);
     document.print(&writer);
   }
-  if (QFileInfo(temp).size() == 0) {
-    QFile::remove(temp);
-    error = "cannot write " + path;
-    return false;
-  }
-  QFile::remove(target);
-  if (!QFile::rename(temp, target)) {
-    QFile::remove(temp);
+  if (file.size() == 0 || !file.commit()) {
+    file.cancelWriting();
     error = "cannot write " + path;
     return false;
   }

@@ -36,6 +36,10 @@ int AppContext::StartUp() {
     notifier.Show("Cannot load the subpopulation list.", kStartupCaption);
     return -1;
   }
+  if (!subpopulations.ListingError().empty())
+    notifier.Show("The saved subpopulations could not be read from " + subpopulations.ListingError() +
+                      ". Only the whole population is listed.",
+                  kListNotReadCaption, MessageIcon::Warning);
   if (!displayed.Init()) {
     notifier.Show("Cannot initialize the subpopulation list.", kStartupCaption);
     return -1;
@@ -43,6 +47,14 @@ int AppContext::StartUp() {
   return 0;
 }
 
-bool AppContext::SaveSettings() const { return settings.Save(PathOf(kSettingsFileName), notifier); }
+bool AppContext::SaveSettings() const {
+  if (readOnly_) return true;  // nothing is written to a census opened read-only
+  return settings.Save(PathOf(kSettingsFileName), notifier);
+}
+
+void AppContext::SetReadOnly(bool readOnly) {
+  readOnly_ = readOnly;
+  subpopulations.SetReadOnly(readOnly);
+}
 
 }  // namespace orbica

@@ -37,8 +37,12 @@ class AppContext {
   // Only the first step: the model with the observed counts ("Cannot load the
   // model." after the loader's own box on failure). Returns 0 or -1.
   int LoadModel();
-  // Writes the settings back to "Status.dat" (the user is told when that fails).
+  // Writes the settings back to "Status.dat" (the user is told when that fails);
+  // writes nothing when the census is open read-only.
   bool SaveSettings() const;
+  // Read-only: neither the settings nor any subpopulation file is written or deleted.
+  void SetReadOnly(bool readOnly);
+  bool ReadOnly() const { return readOnly_; }
 
   // Path of a census file inside the folder.
   std::string PathOf(const std::string& name) const;
@@ -52,6 +56,9 @@ class AppContext {
   CDisplayedSubpopulations displayed;
   // The analysis and its last results (which display slot 3 selects from).
   CAnalysis analysis;
+
+ private:
+  bool readOnly_ = false;
 };
 
 }  // namespace orbica

@@ -89,10 +89,22 @@ InputStatus ReadInputFile(const std::string& path, std::vector<unsigned char>& b
 // ReadInputFile of the whole file; false when it cannot be opened or read.
 bool ReadWholeFile(const std::string& path, std::vector<unsigned char>& bytes);
 
-// Writes `size` bytes to `path` safely: a temporary file in the same folder is
-// written completely, flushed and renamed over the target, so the old file stays
-// whole until the new one is. On failure the temporary is removed, `error` says
-// why and the result is false.
+// Writes `size` bytes to `path` safely: a temporary file with a unique name in
+// the same folder ("<path>.tmp-XXXXXX", created exclusively, so a planted link is
+// never followed) gets the target's permissions, is written completely, synced
+// and renamed over the target, and the folder is synced. The old file stays whole
+// until the new one is. On failure the temporary is removed, `error` says why and
+// the result is false. Temporaries left behind that are older than a day are
+// removed after a successful write.
 bool WriteFileAtomically(const std::string& path, const void* data, std::size_t size, std::string* error = nullptr);
+
+// Whether a file name follows the pattern of the temporaries above.
+bool IsTemporaryFileName(const std::string& name);
+
+inline constexpr std::int64_t kStaleTemporarySeconds = 24 * 60 * 60;
+
+// Removes the plain files of `folder` named like our temporaries whose last change
+// is more than `maxAgeSeconds` ago; returns how many went.
+int RemoveStaleTemporaries(const std::string& folder, std::int64_t maxAgeSeconds = kStaleTemporarySeconds);
 
 }  // namespace orbica

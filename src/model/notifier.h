@@ -20,6 +20,10 @@ class Notifier {
                     MessageIcon icon = MessageIcon::None) = 0;
   // A question with the buttons Yes, No and Cancel.
   virtual Reply Ask(const std::string& text, const std::string& caption) = 0;
+  // A question with the buttons Yes and No; anything but Yes counts as No.
+  virtual Reply AskYesNo(const std::string& text, const std::string& caption) {
+    return Ask(text, caption) == Reply::Yes ? Reply::Yes : Reply::No;
+  }
 };
 
 // Keeps every message and answers questions from a queue (No once it runs dry).

@@ -40,7 +40,9 @@ void CBasePopulace::SetIdentity(int identity) {
   RaiseHighestIdentity(identity);
 }
 
-void CBasePopulace::SetName(const std::string& name) { name_ = std::string(Utf8Prefix(name, kMaxNameBytes)); }
+void CBasePopulace::SetName(const std::string& name) {
+  name_ = std::string(Utf8PrefixCharacters(name, kMaxNameCharacters));
+}
 
 int CBasePopulace::ConstrainedQuestions() const {
   int count = 0;
@@ -72,16 +74,30 @@ CPopulace::CPopulace(const CBasePopulace& source, bool newIdentity) : CBasePopul
   if (const auto* listed = dynamic_cast<const CPopulace*>(&source)) note_ = listed->note_;
 }
 
-CPopulace CPopulace::FromFile(const std::string& path, int identity) {
+CPopulace CPopulace::FromFile(const std::string& path, int identity, FileAccess& files) {
   CPopulace population(identity);
   population.fileName_ = path;
   std::vector<unsigned char> bytes;
-  if (!ReadWholeFile(path, bytes)) return population;
+  if (!files.Read(path, bytes)) {
+    population.readable_ = false;
+    population.SetName(std::filesystem::path(path).filename().string() + kUnreadableMark);
+    return population;
+  }
+  // Without all the masks the file says nothing reliable: the defaults stay.
+  if (bytes.size() < 4 * kQuestionCount) return population;
   const PopContents contents = DecodePop(bytes);
   population.Masks() = contents.masks;
-  population.SetName(ToUtf8(contents.name));
+  if (bytes.size() > 4 * kQuestionCount) population.SetName(ToUtf8(contents.name));
   population.note_ = ToUtf8(contents.note);
   return population;
+}
+
+std::string PopFileName(const std::string& name) {
+  std::string eightBit;
+  if (Utf8ToWindows1250(name, eightBit) && eightBit.size() <= kMaxNameBytes &&
+      (eightBit == name || !IsValidUtf8(eightBit)))
+    return eightBit;
+  return std::string(Utf8Prefix(name, kMaxNameBytes));
 }
 
 std::string PopFileStem(const ConditionSet& masks) {
@@ -95,35 +111,37 @@ std::string PopFileStem(const ConditionSet& masks) {
   return stem;
 }
 
-std::string CPopulace::PathIn(const std::string& folder) const {
-  return (std::filesystem::path(folder) / (PopFileStem(Masks()) + ".pop")).string();
+std::string PopPathIn(const std::string& folder, const ConditionSet& masks) {
+  return (std::filesystem::path(folder) / (PopFileStem(masks) + ".pop")).string();
 }
 
-bool CPopulace::Write(const std::string& folder, Notifier& notifier) {
+std::string CPopulace::PathIn(const std::string& folder) const { return PopPathIn(folder, Masks()); }
+
+bool CPopulace::Write(const std::string& folder, Notifier& notifier, FileAccess& files, bool removeOldFile) {
   const std::string path = PathIn(folder);
   PopContents contents;
   contents.masks = Masks();
-  contents.name = Name();
+  contents.name = PopFileName(Name());
   contents.note = note_;
   const std::vector<unsigned char> bytes = EncodePop(contents);
 
+  // Decided before writing: on a file system that ignores case the old name may
+  // be the new file under another spelling, which must not be deleted afterwards.
+  const bool oldIsOtherFile = removeOldFile && fileName_ && !files.SameFile(*fileName_, path);
   std::error_code ec;
   std::filesystem::create_directories(folder, ec);
   std::string error;
-  if (!WriteFileAtomically(path, bytes.data(), bytes.size(), &error)) {
+  if (!files.Write(path, bytes, error)) {
     notifier.Show("The subpopulation \"" + Name() + "\" could not be saved to \"" + path + "\" (" + error +
                       "). It stays in the list until the program ends" +
                       (fileName_ ? "; its previous file \"" + *fileName_ + "\" is unchanged." : "."),
                   kNotSavedCaption, MessageIcon::Warning);
     return false;
   }
-  if (fileName_ && *fileName_ != path) {
-    std::filesystem::remove(*fileName_, ec);
-    if (ec)
-      notifier.Show("The subpopulation was saved to \"" + path + "\", but its previous file \"" + *fileName_ +
-                        "\" could not be deleted (" + ec.message() + ").",
-                    kNotSavedCaption, MessageIcon::Warning);
-  }
+  if (oldIsOtherFile && !files.Remove(*fileName_, error))
+    notifier.Show("The subpopulation was saved to \"" + path + "\", but its previous file \"" + *fileName_ +
+                      "\" could not be deleted (" + error + ").",
+                  kNotSavedCaption, MessageIcon::Warning);
   fileName_ = path;
   return true;
 }

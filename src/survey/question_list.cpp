@@ -340,20 +340,22 @@ void CQuestionList::Order(int kind, const CModel& model, const std::vector<Condi
   } else {
     const std::vector<double> v = DifferenceValues(kind, model, shown);
     // Descending by value; values closer than 0.001 count as equal. That relation
-    // is not transitive, so a straight insertion sort is used: it is well defined
-    // for any comparison and cheap for 24 questions.
-    auto before = [&](int a, int b) {
-      const double diff = (v[static_cast<std::size_t>(b)] - v[static_cast<std::size_t>(a)]) * 1000.0;
-      return std::trunc(diff) < 0.0;
+    // is not transitive, so no comparison sort applies: each place takes the first
+    // remaining question (in the current order) that no remaining one exceeds by
+    // 0.001 or more. The largest value always qualifies, so every place is filled,
+    // the whole list ends descending within 0.001, and near-equal questions keep
+    // their current order.
+    auto exceeds = [&](int a, int b) {
+      const double diff = (v[static_cast<std::size_t>(a)] - v[static_cast<std::size_t>(b)]) * 1000.0;
+      return std::trunc(diff) > 0.0;
     };
-    for (std::size_t i = 1; i < order_.size(); ++i) {
-      const int q = order_[i];
-      std::size_t j = i;
-      while (j > 0 && before(q, order_[j - 1])) {
-        order_[j] = order_[j - 1];
-        --j;
-      }
-      order_[j] = q;
+    std::vector<int> remaining = order_;
+    for (std::size_t place = 0; place < order_.size(); ++place) {
+      const auto next = std::find_if(remaining.begin(), remaining.end(), [&](int q) {
+        return std::none_of(remaining.begin(), remaining.end(), [&](int other) { return exceeds(other, q); });
+      });
+      order_[place] = *next;
+      remaining.erase(next);
     }
   }
   orderingKind_ = kind;

@@ -65,9 +65,13 @@ std::vector<unsigned char> CSettings::Bytes() const {
   AppendLE(bytes, gradientTop);
   AppendLE(bytes, gradientBottom);
   bytes.push_back(directDrawing ? 1 : 0);
-  AppendLE(bytes, static_cast<std::int32_t>(placements.size()));
-  for (const PlacementRecord& r : placements)
+  // A file with more than five records would load none: keep the latest five.
+  const std::size_t first = placements.size() > kMaxLoadedPlacements ? placements.size() - kMaxLoadedPlacements : 0;
+  AppendLE(bytes, static_cast<std::int32_t>(placements.size() - first));
+  for (std::size_t i = first; i < placements.size(); ++i) {
+    const PlacementRecord& r = placements[i];
     for (const std::int32_t v : {r.x, r.y, r.width, r.height, r.dock, r.key}) AppendLE(bytes, v);
+  }
   bytes.push_back(hideGettingStarted ? 1 : 0);
   return bytes;
 }
@@ -96,11 +100,8 @@ std::optional<PlacementRecord> CSettings::Placement(int key) const {
 }
 
 void CSettings::RecordPlacement(const PlacementRecord& record) {
-  for (PlacementRecord& r : placements)
-    if (r.key == record.key) {
-      r = record;
-      return;
-    }
+  // The records stay in the order they were last recorded, the latest at the end.
+  std::erase_if(placements, [&](const PlacementRecord& r) { return r.key == record.key; });
   placements.push_back(record);
 }
 

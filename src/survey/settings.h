@@ -55,7 +55,8 @@ class CSettings {
   // file holds (with a negative count it keeps its value).
   void Load(const std::string& path);
   // The file's bytes: 16 colours, the two gradient colours, the direct drawing
-  // flag, the record count and records, the hide getting-started flag.
+  // flag, the record count and the five most recently recorded records (all of
+  // them when there are fewer), the hide getting-started flag.
   std::vector<unsigned char> Bytes() const;
   // Writes the file safely (temporary file, then renamed). On failure tells the
   // user, keeps the old file and returns false.
@@ -63,8 +64,8 @@ class CSettings {
   // The record with `key`, x and y raised to 0; none when missing or narrower or
   // lower than 10.
   std::optional<PlacementRecord> Placement(int key) const;
-  // Overwrites the record with the same key or appends it (the count is not
-  // limited here; a file with more than five records loads none).
+  // Replaces the record with the same key, or adds it, as the most recent one (the
+  // count is not limited here; the file keeps the latest five).
   void RecordPlacement(const PlacementRecord& record);
 };
 

@@ -9,8 +9,8 @@ namespace orbica {
 
 namespace {
 
-bool HasPopExtension(const std::filesystem::path& path) {
-  std::string extension = path.extension().string();
+bool HasPopExtension(const std::string& name) {
+  std::string extension = std::filesystem::path(name).extension().string();
   for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   return extension == ".pop";
 }
@@ -19,28 +19,31 @@ bool HasPopExtension(const std::filesystem::path& path) {
 
 bool CSubpopulationList::Build() {
   entries_.clear();
+  listingError_.clear();
   entries_.push_back(std::make_unique<CPopulace>(kWholePopulationIdentity));
 
-  namespace fs = std::filesystem;
-  std::error_code ec;
-  const fs::path folder(folder_);
-  if (!fs::exists(folder, ec)) return !ec;  // no folder: the whole population only
-  if (!fs::is_directory(folder, ec)) return false;
   std::vector<std::string> names;
-  fs::directory_iterator it(folder, ec), end;
-  if (ec) return false;
-  for (; it != end; it.increment(ec)) {
-    if (ec) return false;
-    std::error_code typeError;
-    if (!it->is_regular_file(typeError) || !HasPopExtension(it->path())) continue;
-    names.push_back(it->path().filename().string());
+  bool missing = false;
+  std::string error;
+  if (!files_.List(folder_, names, missing, error)) {
+    listingError_ = "\"" + folder_ + "\": " + error;
+    return true;  // the whole population only
   }
-  if (ec) return false;
+  std::erase_if(names, [](const std::string& name) { return !HasPopExtension(name); });
   std::sort(names.begin(), names.end());
   int identity = kWholePopulationIdentity + 1;
   for (const std::string& name : names)
-    entries_.push_back(std::make_unique<CPopulace>(CPopulace::FromFile((folder / name).string(), identity++)));
+    entries_.push_back(std::make_unique<CPopulace>(
+        CPopulace::FromFile((std::filesystem::path(folder_) / name).string(), identity++, files_)));
   return true;
+}
+
+std::vector<const CPopulace*> CSubpopulationList::Users(const CPopulace* except, const std::string& path) const {
+  std::vector<const CPopulace*> users;
+  for (const auto& entry : entries_)
+    if (entry.get() != except && entry->FileName() && files_.SameFile(*entry->FileName(), path))
+      users.push_back(entry.get());
+  return users;
 }
 
 CPopulace* CSubpopulationList::Find(int identity) {
@@ -60,23 +63,50 @@ bool CSubpopulationList::Remove(int identity, Notifier& notifier) {
   const auto it = std::find_if(entries_.begin(), entries_.end(),
                                [&](const auto& entry) { return entry->Identity() == identity; });
   if (it == entries_.end()) return false;
-  if (const auto& file = (*it)->FileName()) {
-    std::error_code ec;
-    std::filesystem::remove(*file, ec);
-    if (ec) {
-      notifier.Show("The subpopulation \"" + (*it)->Name() + "\" could not be deleted: its file \"" + *file +
-                        "\" cannot be removed (" + ec.message() + "). It stays in the list.",
-                    kNotDeletedCaption, MessageIcon::Warning);
-      return false;
-    }
-  }
+  CPopulace& entry = **it;
+  const auto refuse = [&](const std::string& why) {
+    notifier.Show("The subpopulation \"" + entry.Name() + "\" could not be deleted: " + why + " It stays in the list.",
+                  kNotDeletedCaption, MessageIcon::Warning);
+    return false;
+  };
+  if (readOnly_) return refuse("the census is open read-only.");
+  const auto& file = entry.FileName();
+  if (!entry.Readable()) return refuse("its file \"" + *file + "\" cannot be read and is left as it is.");
+  std::string error;
+  if (file && Users(&entry, *file).empty() && !files_.Remove(*file, error))
+    return refuse("its file \"" + *file + "\" cannot be removed (" + error + ").");
   entries_.erase(it);
   return true;
 }
 
 CPopulace* CSubpopulationList::Store(CBasePopulace& population, int identity, Notifier& notifier, bool* written) {
+  if (written) *written = false;
+  if (readOnly_) {
+    notifier.Show("The census is open read-only: the subpopulation \"" + population.Name() + "\" is not saved.",
+                  kNotSavedCaption, MessageIcon::Warning);
+    return nullptr;
+  }
   CPopulace* entry = nullptr;
   if (identity != 0 && identity != kWholePopulationIdentity) entry = Find(identity);
+  if (entry && !entry->Readable()) entry = nullptr;
+
+  // Entries that the new file would replace: the same conditions give the same file.
+  const std::string path = PopPathIn(folder_, population.Masks());
+  const std::vector<const CPopulace*> owners = Users(entry, path);
+  for (const CPopulace* owner : owners)
+    if (!owner->Readable()) {
+      notifier.Show("The subpopulation \"" + population.Name() + "\" is not saved: its file \"" + path +
+                        "\" exists but cannot be read, and is left as it is.",
+                    kNotSavedCaption, MessageIcon::Warning);
+      return nullptr;
+    }
+  if (!owners.empty()) {
+    const std::string question =
+        "A saved subpopulation \"" + owners.front()->Name() + "\" has the same conditions. Replace it?";
+    if (notifier.AskYesNo(question, kReplaceCaption) != Reply::Yes) return nullptr;
+    std::erase_if(entries_, [&](const auto& e) { return std::find(owners.begin(), owners.end(), e.get()) != owners.end(); });
+  }
+
   if (entry) {
     if (entry != &population) {
       entry->SetName(population.Name());
@@ -88,7 +118,8 @@ CPopulace* CSubpopulationList::Store(CBasePopulace& population, int identity, No
     entry = entries_.back().get();
     population.SetIdentity(entry->Identity());
   }
-  const bool ok = entry->Write(folder_, notifier);
+  const bool keepOld = entry->FileName() && !Users(entry, *entry->FileName()).empty();
+  const bool ok = entry->Write(folder_, notifier, files_, !keepOld);
   if (written) *written = ok;
   return entry;
 }
@@ -97,6 +128,7 @@ std::vector<CSubpopulationList::SelectorItem> CSubpopulationList::FillSelector(c
   std::vector<SelectorItem> items;
   items.reserve(entries_.size());
   for (const auto& entry : entries_) {
+    if (!entry->Readable()) continue;  // nothing of it can be shown
     SelectorItem item{entry->Name(), entry->Identity(), false};
     if (current && current->Identity() == entry->Identity()) {
       item.name = current->Name();
@@ -124,7 +156,8 @@ const CBasePopulace* CDisplayedSubpopulations::EntryFor(int slot, int key) const
     return (*results_)[static_cast<std::size_t>(key)].get();
   }
   if (key < 1) return nullptr;
-  return list_.Find(key);
+  const CPopulace* entry = list_.Find(key);
+  return entry && entry->Readable() ? entry : nullptr;
 }
 
 bool CDisplayedSubpopulations::Select(int slot, int key) {

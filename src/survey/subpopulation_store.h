@@ -18,26 +18,41 @@ inline constexpr int kResultSlot = 3;
 inline constexpr const char* kNotSavedQuestion = "Subpopulation hasn't been saved. Save?";
 inline constexpr const char* kNotSavedQuestionCaption = "Subpopulation changed";
 inline constexpr const char* kNotDeletedCaption = "Subpopulation not deleted";
+inline constexpr const char* kReplaceCaption = "Subpopulation exists";
+inline constexpr const char* kListNotReadCaption = "Saved subpopulations not read";
 
 class CSubpopulationList {
  public:
   // `folder` is the "Populace" folder.
-  explicit CSubpopulationList(std::string folder = "Populace") : folder_(std::move(folder)) {}
+  explicit CSubpopulationList(std::string folder = "Populace", FileAccess& files = FileAccess::System())
+      : folder_(std::move(folder)), files_(files) {}
 
   // The whole population (identity 1), then every "*.pop" file of the folder in
   // file name order, with identities 2, 3, ... A missing folder gives the whole
-  // population only; false when the folder exists but cannot be listed.
+  // population only, and so does a folder that cannot be listed: ListingError()
+  // then says why.
   bool Build();
+  // Empty, or the folder and the system's reason when Build could not list it.
+  const std::string& ListingError() const { return listingError_; }
+  // A read-only list writes and deletes nothing: Store and Remove tell the user and refuse.
+  void SetReadOnly(bool readOnly) { readOnly_ = readOnly; }
+  bool ReadOnly() const { return readOnly_; }
   CPopulace* Find(int identity);
   const CPopulace* Find(int identity) const;
-  // Deletes the entry's file and the entry. Identity 0, the whole population and
-  // unknown identities do nothing. When the file cannot be deleted the user is
-  // told and the entry stays. True when the entry was removed.
+  // Deletes the entry and its file, the file only when no other entry uses it.
+  // Identity 0, the whole population and unknown identities do nothing; an entry
+  // whose file cannot be read is never deleted (the user is told). When the file
+  // cannot be deleted the user is told and the entry stays. True when the entry
+  // was removed.
   bool Remove(int identity, Notifier& notifier);
   // Updates the entry with `identity` (not 0 or 1) from `population` and writes it;
   // otherwise appends a copy with a new identity, gives `population` that identity
   // and writes it. Returns the stored entry, which keeps the data for the run even
   // when its file could not be written (the user is told; `written` says which).
+  // When the file belongs to another entry (the same conditions) the user is asked
+  // whether to replace that one; Yes drops it from the list, No stores nothing and
+  // returns null. A file that cannot be read is never overwritten, and a read-only
+  // list stores nothing: both return null after telling the user.
   CPopulace* Store(CBasePopulace& population, int identity, Notifier& notifier, bool* written = nullptr);
 
   struct SelectorItem {
@@ -52,7 +67,13 @@ class CSubpopulationList {
   const std::string& Folder() const { return folder_; }
 
  private:
+  // The entries other than `except` whose file is `path`.
+  std::vector<const CPopulace*> Users(const CPopulace* except, const std::string& path) const;
+
   std::string folder_;
+  FileAccess& files_;
+  std::string listingError_;
+  bool readOnly_ = false;
   std::vector<std::unique_ptr<CPopulace>> entries_;
 };
 

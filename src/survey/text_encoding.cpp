@@ -167,4 +167,38 @@ std::string_view Utf8Prefix(std::string_view text, std::size_t maxBytes) {
   return text.substr(0, end);
 }
 
+std::string_view Utf8PrefixCharacters(std::string_view text, std::size_t maxCharacters) {
+  std::size_t characters = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (IsContinuation(static_cast<unsigned char>(text[i]))) continue;
+    if (characters == maxCharacters) return text.substr(0, i);
+    ++characters;
+  }
+  return text;
+}
+
+bool Utf8ToWindows1250(std::string_view text, std::string& out) {
+  out.clear();
+  out.reserve(text.size());
+  std::size_t i = 0;
+  while (i < text.size()) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    if (c < 0x80) {
+      out += static_cast<char>(c);
+      ++i;
+      continue;
+    }
+    const std::size_t length = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : 2;
+    if (i + length > text.size()) return false;
+    std::uint32_t cp = c & (0x7F >> length);
+    for (std::size_t k = 1; k < length; ++k) cp = (cp << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+    i += length;
+    std::size_t b = 0;
+    while (b < kWindows1250High.size() && (kWindows1250High[b] != cp || cp == 0xFFFD)) ++b;
+    if (b == kWindows1250High.size()) return false;
+    out += static_cast<char>(0x80 + b);
+  }
+  return true;
+}
+
 }  // namespace orbica

@@ -45,4 +45,11 @@ std::size_t Utf8Length(std::string_view text);
 // The longest prefix of at most `maxBytes` bytes that does not cut a character.
 std::string_view Utf8Prefix(std::string_view text, std::size_t maxBytes);
 
+// The longest prefix of at most `maxCharacters` characters.
+std::string_view Utf8PrefixCharacters(std::string_view text, std::size_t maxCharacters);
+
+// Converts valid UTF-8 to windows-1250 into `out`; false (and `out` unspecified)
+// when some character has no byte in that code page.
+bool Utf8ToWindows1250(std::string_view text, std::string& out);
+
 }  // namespace orbica

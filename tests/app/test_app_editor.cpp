@@ -224,17 +224,18 @@ class EditorTest : public QObject {
     QCOMPARE(population.Note(), std::string("first\nsecond"));
   }
 
-  void nameBoxTakesAtMost255Bytes() {
+  void nameBoxTakesAtMost255Characters() {
     EditorCensus census;
     QVERIFY(census.Start());
     CPopulace population(0);
     PopDialog dialog(*census.app, population);
-    dialog.NameBox()->setText(QString(254, QLatin1Char('n')));
+    const QString c = QString::fromUtf8("č");
+    dialog.NameBox()->setText(c.repeated(254));
     QTest::keyClick(dialog.NameBox(), Qt::Key_End);
     QTest::keyClicks(dialog.NameBox(), QStringLiteral("xy"));
-    QCOMPARE(dialog.NameBox()->text(), QString(254, QLatin1Char('n')) + QLatin1Char('x'));
+    QCOMPARE(dialog.NameBox()->text(), c.repeated(254) + QLatin1Char('x'));
     dialog.Button(1)->click();
-    QCOMPARE(population.Name().size(), std::size_t{255});
+    QCOMPARE(population.Name(), c.repeated(254).toStdString() + "x");
   }
 
   void saveRenamesTheFileAndAddMakesASecondEntry() {
@@ -262,15 +263,28 @@ class EditorTest : public QObject {
     QCOMPARE(context.subpopulations.Entries().size(), std::size_t{2});
     QCOMPARE(context.subpopulations.Find(identity)->Masks(), test::Set("7a 9a"));
 
+    // Add without a change would write the saved entry's file: asked first. No keeps
+    // the editor open with nothing stored; Yes replaces the other entry.
+    const std::string question = "A saved subpopulation \"" + context.subpopulations.Find(identity)->Name() +
+                                 "\" has the same conditions. Replace it?";
+    census.notifier.replies = {Reply::No, Reply::Yes};
     {
       PopDialog dialog(*census.app, copy);
       dialog.Button(3010)->click();  // Add
+      QCOMPARE(census.notifier.Texts(), std::vector<std::string>{question});
+      QCOMPARE(dialog.result(), int(QDialog::Rejected));
+      QCOMPARE(dialog.StoredIdentity(), 0);
+      QCOMPARE(copy.Identity(), identity);
+      QCOMPARE(context.subpopulations.Entries().size(), std::size_t{2});
+      dialog.Button(3010)->click();
+      QCOMPARE(dialog.result(), int(QDialog::Accepted));
       QVERIFY(dialog.StoredIdentity() != 0 && dialog.StoredIdentity() != identity);
       QCOMPARE(copy.Identity(), dialog.StoredIdentity());
     }
-    QCOMPARE(context.subpopulations.Entries().size(), std::size_t{3});
-    QCOMPARE(context.subpopulations.Entries()[2]->FileName(), context.subpopulations.Find(identity)->FileName());
-    QCOMPARE(census.notifier.messages.size(), std::size_t{0});
+    QCOMPARE(census.notifier.messages.size(), std::size_t{2});
+    QCOMPARE(context.subpopulations.Entries().size(), std::size_t{2});
+    QVERIFY(context.subpopulations.Find(identity) == nullptr);
+    QCOMPARE(*context.subpopulations.Entries()[1]->FileName(), (folder / "7a9a.pop").string());
   }
 
   void placementAndResizeRules() {

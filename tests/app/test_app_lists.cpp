@@ -1,6 +1,8 @@
 // The question list, the cross table windows and the subpopulation list.
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
+#include <QLockFile>
 #include <QFontInfo>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -9,6 +11,8 @@
 #include <QPushButton>
 #include <QTest>
 #include <algorithm>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "app/child_frame.h"
 #include "app/cross_table_window.h"
@@ -272,12 +276,23 @@ class AppListsTest : public QObject {
       dialog->findChild<QPushButton*>(QStringLiteral("noteButton"))->click();  // "Note" does nothing
       QVERIFY(dialog->isVisible());
       list->setCurrentIndex(list->model()->index(1, 0));
+      started.notifier.replies = {Reply::No, Reply::Yes};
+      remove->click();  // No: nothing goes
+      QCOMPARE(list->Count(), 4);
+      QVERIFY(QFile::exists(file));
+      remove->click();
+      QCOMPARE(started.notifier.Texts(),
+               std::vector<std::string>(2, "Delete the saved subpopulation \"Pensioners living alone\"?"));
+      QVERIFY(started.notifier.messages.back().question);
+      QCOMPARE(list->Count(), 3);
+      QCOMPARE(list->SelectedRow(), -1);  // the selection does not move on to a neighbour
       remove->click();
       QCOMPARE(list->Count(), 3);
       QCOMPARE(list->Text(1), QStringLiteral("Whole population"));
       list->setCurrentIndex(list->model()->index(1, 0));
-      remove->click();  // the whole population has no file and stays
+      remove->click();  // the whole population has no file and stays, without a question
       QCOMPARE(list->Count(), 3);
+      QCOMPARE(started.notifier.messages.size(), std::size_t{2});
       dialog->findChild<QPushButton*>(QStringLiteral("okButton"))->click();
     });
     app.MainFrame()->Action(QStringLiteral("show.subpopulationList"))->trigger();
@@ -286,6 +301,58 @@ class AppListsTest : public QObject {
     QVERIFY(c.subpopulations.Find(identity) == nullptr);
     QCOMPARE(c.subpopulations.Entries().size(), std::size_t{3});
     QCOMPARE(refills, 1);
+  }
+
+  void aSecondProgramOnTheFolderOpensReadOnlyOrQuits() {
+    test::TempDir dir;
+    test::WriteSmallCensus(dir.Path());
+    test::WriteQuietSettings(dir.Path());
+    const QString folder = QString::fromStdString(dir.Path());
+    const QString lockPath = QDir(folder).filePath(QString::fromLatin1(kCensusLockFileName));
+    const std::string status = test::ReadText(dir.File("Status.dat"));
+    QLockFile other(lockPath);  // the program that has the census open
+    QVERIFY(other.tryLock());
+    {
+      RecordingNotifier notifier;
+      notifier.replies = {Reply::No};
+      CApp app(folder, &notifier);
+      QVERIFY(!app.InitInstance());
+      QCOMPARE(notifier.messages.size(), std::size_t{1});
+      QVERIFY(notifier.messages[0].question);
+      QVERIFY(notifier.messages[0].text.find("is open in another Orbica") != std::string::npos);
+    }
+    {
+      RecordingNotifier notifier;
+      notifier.replies = {Reply::Yes};
+      CApp app(folder, &notifier);
+      QVERIFY(app.InitInstance());
+      QVERIFY(app.Context().ReadOnly());
+      CPopulace edited(*app.Context().subpopulations.Entries().back(), false);
+      edited.Masks()[0] = 1;
+      QVERIFY(app.Context().subpopulations.Store(edited, 0, notifier) == nullptr);
+      app.Context().settings.gradientTop = 0x123456;
+      app.ExitInstance();
+    }
+    QCOMPARE(test::ReadText(dir.File("Status.dat")), status);
+    QCOMPARE(QDir(folder + QStringLiteral("/Populace")).entryList(QDir::Files).size(), 3);
+    other.unlock();
+
+    // A lock left by a program that ended is taken over without a question.
+    const pid_t child = fork();
+    if (child == 0) {
+      QLockFile left(lockPath);
+      _exit(left.tryLock() ? 0 : 1);  // ends without unlocking
+    }
+    int exitStatus = -1;
+    waitpid(child, &exitStatus, 0);
+    QVERIFY(WIFEXITED(exitStatus) && WEXITSTATUS(exitStatus) == 0);
+    QVERIFY(QFile::exists(lockPath));
+    RecordingNotifier notifier;
+    CApp app(folder, &notifier);
+    QVERIFY(app.InitInstance());
+    QVERIFY(notifier.messages.empty());
+    QVERIFY(!app.Context().ReadOnly());
+    QVERIFY(!QLockFile(lockPath).tryLock());  // held again
   }
 };
 

@@ -213,19 +213,22 @@ class PanelTest : public QObject {
     QCOMPARE(panel->List(0)->currentText(), QStringLiteral("renamed"));
     QCOMPARE(context.subpopulations.Find(identity)->Name(), std::string("young or middle"));
 
-    // Add: a second entry with the same file; the slot holds it, unchanged.
+    // Add: a new entry with the same conditions replaces the stored one (after
+    // the question); the slot holds it, unchanged.
+    started.notifier.replies = {Reply::Yes};
     test::OnNextModal([](QWidget* w) {
       if (auto* editor = qobject_cast<PopDialog*>(w)) editor->Button(3010)->click();
     });
     panel->Edit(0);
-    QCOMPARE(context.subpopulations.Entries().size(), entries + 1);
+    QCOMPARE(context.subpopulations.Entries().size(), entries);
     const int added = context.subpopulations.Entries().back()->Identity();
+    QVERIFY(context.subpopulations.Find(identity) == nullptr);
     QCOMPARE(context.displayed.Subpopulation(0)->Identity(), added);
     QVERIFY(!context.displayed.Modified(0));
     const QStringList items = Items(panel->List(1));
-    QVERIFY(items.contains("renamed") && items.contains("young or middle"));
+    QVERIFY(items.contains("renamed") && !items.contains("young or middle"));
     // A pending row is refilled when it is next used.
-    Q_EMIT panel->List(1)->activated(items.indexOf("young or middle"));
+    Q_EMIT panel->List(1)->activated(items.indexOf("renamed"));
     QVERIFY(!panel->RefillPending(1));
   }
 

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <filesystem>
 
+#include "cli/cli_runner.h"
 #include "cli/sample_census.h"
 #include "engine/app_context.h"
 #include "model/binary_io.h"
@@ -133,6 +134,21 @@ TEST(SampleCensusOptions, SameSeedSameFilesAndBadOptionsRefused) {
   options.components = 0;
   EXPECT_FALSE(WriteSampleCensus(a.Path(), options, summary, error));
   EXPECT_NE(error.find("component"), std::string::npos);
+}
+
+TEST(SampleCensusOptions, PlantedLinksAtTemporaryNamesAreNotFollowed) {
+  test::TempDir dir;
+  const std::string victim = dir.File("victim");
+  test::WriteText(victim, "precious");
+  const std::filesystem::path sample = dir.File("sample");
+  std::filesystem::create_directories(sample / "Populace");
+  for (const char* name : {"data.mle", "zData.gcd", "Otazky.txt", "start.rtf", "paper.pdf", "Populace/2b13g.pop",
+                           "Populace/3fg4fg7c.pop", "Populace/6m8b.pop"})
+    std::filesystem::create_symlink(victim, (sample / name).string() + ".tmp");
+  const test::CliRun run = test::RunCli(dir, "sample sample --components 2 --respondents 1000");
+  EXPECT_EQ(run.exit, 0) << run.err;
+  EXPECT_EQ(test::ReadText(victim), "precious");
+  EXPECT_GT(std::filesystem::file_size(sample / "paper.pdf"), 0u);
 }
 
 }  // namespace

@@ -48,6 +48,15 @@ std::vector<unsigned char> Bytes(const std::string& path) {
   return bytes;
 }
 
+// Temporary files of the safe writes left in `folder`.
+std::vector<std::string> Temporaries(const std::string& folder) {
+  std::vector<std::string> found;
+  std::error_code ec;
+  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
+    if (IsTemporaryFileName(it->path().filename().string())) found.push_back(it->path().string());
+  return found;
+}
+
 // Settings whose file has `records` placement records (24 bytes each).
 CSettings SettingsWith(int records, Color top) {
   CSettings settings;
@@ -155,7 +164,7 @@ class Census : public ::testing::Test {
             "the user was not told why: " + (notifier.messages.empty() ? "" : notifier.messages[0].text));
     p.Check(Bytes(PopPath("2b")) == oldPopBytes_, "2b.pop changed");
     p.Check(!fs::exists(PopPath("2b13g")), "2b13g.pop appeared");
-    p.Check(!fs::exists(PopPath("2b") + ".tmp") && !fs::exists(PopPath("2b13g") + ".tmp"), "a temporary file stayed");
+    p.Check(Temporaries(Folder()).empty(), "a temporary file stayed");
     // The entry keeps the newest data for the rest of the run.
     p.Check(list.Find(2)->Masks() == Set("2b 13g"), "the list entry lost the edit");
     return p.Text();
@@ -170,7 +179,7 @@ class Census : public ::testing::Test {
         Mentions(notifier, 0, "Settings not saved", cause) && Mentions(notifier, 0, "Settings not saved", "unchanged"),
         "the user was not told why: " + (notifier.messages.empty() ? "" : notifier.messages[0].text));
     p.Check(Bytes(StatusPath()) == oldStatus_, "Status.dat changed");
-    p.Check(!fs::exists(StatusPath() + ".tmp", ec_), "a temporary file stayed");
+    p.Check(Temporaries(dir_.Path()).empty(), "a temporary file stayed");
     return p.Text();
   }
 
@@ -202,19 +211,61 @@ TEST_F(Census, AReadOnlyFolderKeepsStatusDatAndTheSubpopulationFiles) {
   EXPECT_EQ(Bytes(PopPath("2b")), oldPopBytes_);
 }
 
-TEST_F(Census, AFullDeviceKeepsTheOldFilesAndTheDevice) {
-  // The temporary files lead to /dev/full: every write fails with ENOSPC.
-  struct stat device {};
-  ASSERT_EQ(stat("/dev/full", &device), 0) << "this system has no /dev/full";
-  for (const std::string& temp : {StatusPath() + ".tmp", PopPath("2b") + ".tmp", PopPath("2b13g") + ".tmp"})
-    fs::create_symlink("/dev/full", temp);
-  EXPECT_EQ(SaveFails(SettingsWith(4, 0x00445566), "No space left on device"), "");
-  EXPECT_EQ(StoreFails("No space left on device"), "");
-  // Only the links went; the device stays.
-  struct stat after {};
-  ASSERT_EQ(stat("/dev/full", &after), 0);
-  EXPECT_TRUE(S_ISCHR(after.st_mode));
-  EXPECT_EQ(after.st_rdev, device.st_rdev);
+TEST_F(Census, PlantedLinksAtTemporaryNamesAreNotFollowed) {
+  // Anyone who may write the folder can put links where a fixed temporary name
+  // would be; every save must leave the links' target alone.
+  const std::string victim = dir_.File("victim");
+  test::WriteText(victim, "precious");
+  for (const std::string& temp :
+       {StatusPath() + ".tmp", PopPath("2b") + ".tmp", PopPath("2b13g") + ".tmp", PopPath("Celá") + ".tmp"})
+    fs::create_symlink(victim, temp);
+
+  RecordingNotifier notifier;
+  EXPECT_TRUE(SettingsWith(4, 0x00445566).Save(StatusPath(), notifier));
+  CSubpopulationList list(Folder());
+  ASSERT_TRUE(list.Build());
+  CPopulace edited(*list.Find(2), false);
+  edited.SetNote("new note");
+  bool written = false;
+  list.Store(edited, 2, notifier, &written);
+  EXPECT_TRUE(written);
+  edited.Masks() = Set("2b 13g");
+  list.Store(edited, 2, notifier, &written);
+  EXPECT_TRUE(written);
+  CPopulace whole(kWholePopulationIdentity);
+  list.Store(whole, 0, notifier, &written);
+  EXPECT_TRUE(written);
+
+  EXPECT_TRUE(notifier.messages.empty()) << notifier.messages.front().text;
+  EXPECT_EQ(test::ReadText(victim), "precious");
+  CSettings back;
+  back.Load(StatusPath());
+  EXPECT_EQ(back.gradientTop, 0x00445566u);
+  EXPECT_TRUE(fs::is_symlink(StatusPath() + ".tmp"));  // not ours: left where it is
+}
+
+TEST(SafeWrite, TakesTheTargetsPermissionsAndRemovesOnlyStaleTemporaries) {
+  test::TempDir dir;
+  const std::string path = dir.File("Status.dat");
+  test::WriteText(path, "old");
+  chmod(path.c_str(), 0640);
+  const std::string stale = path + ".tmp-Ab12Cd", fresh = dir.File("x.pop.tmp-Zz99Yy"),
+                    other = dir.File("notes.tmp-1"), link = dir.File("y.pop.tmp-Qq11Ww");
+  for (const std::string& name : {stale, fresh, other}) test::WriteText(name, "left over");
+  fs::create_symlink(path, link);
+  const timespec dayAndASecondAgo[2] = {{time(nullptr) - 86401, 0}, {time(nullptr) - 86401, 0}};
+  ASSERT_EQ(utimensat(AT_FDCWD, stale.c_str(), dayAndASecondAgo, 0), 0);
+  ASSERT_EQ(utimensat(AT_FDCWD, link.c_str(), dayAndASecondAgo, AT_SYMLINK_NOFOLLOW), 0);
+
+  ASSERT_TRUE(WriteFileAtomically(path, "new", 3));
+  EXPECT_EQ(test::ReadText(path), "new");
+  struct stat st {};
+  ASSERT_EQ(stat(path.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0640u);
+  EXPECT_FALSE(fs::exists(stale));
+  EXPECT_TRUE(fs::exists(fresh));
+  EXPECT_TRUE(fs::exists(other));
+  EXPECT_TRUE(fs::is_symlink(link));
 }
 
 // Mounts a small tmpfs on `folder` in a mount namespace of the calling process
@@ -253,7 +304,7 @@ TEST(FullDisk, ADiskThatFillsDuringTheWriteKeepsTheOldFiles) {
     RecordingNotifier notifier;
     const std::string status = disk + "/Status.dat";
     const CSettings old = SettingsWith(5, 0x00010101);
-    const CSettings big = SettingsWith(20000, 0x00020202);  // 480 kB
+    const CSettings big = SettingsWith(20000, 0x00020202);  // the five latest records are kept
     p.Check(old.Save(status, notifier), "the first Status.dat could not be written");
     CSubpopulationList list(disk + "/Populace");
     list.Build();
@@ -263,28 +314,31 @@ TEST(FullDisk, ADiskThatFillsDuringTheWriteKeepsTheOldFiles) {
     list.Store(first, 0, notifier);
     const std::vector<unsigned char> oldStatus = Bytes(status), oldPop = Bytes(disk + "/Populace/2b.pop");
 
-    // Fill the disk up to its last 16 kB: the new files start to be written and then fail.
+    // Fill the disk up to its last 16 kB: the new ".pop" file starts to be written
+    // and then fails; a second filler takes the rest, so the settings fail as well.
     struct statvfs info {};
     statvfs(disk.c_str(), &info);
     const std::size_t free = static_cast<std::size_t>(info.f_bavail) * info.f_bsize;
     const std::string filler = disk + "/filler";
     test::WriteBytes(filler, std::vector<unsigned char>(free > 16384 ? free - 16384 : 0, 'f'));
 
-    p.Check(!big.Save(status, notifier), "saving 480 kB of settings into 16 kB reported success");
     CPopulace edited(*list.Find(first.Identity()), false);
     edited.SetNote(std::string(300000, 'n'));
     bool written = true;
     list.Store(edited, first.Identity(), notifier, &written);
     p.Check(!written, "storing a 300 kB note into 16 kB reported success");
-    p.Check(Mentions(notifier, 0, "Settings not saved", "No space left on device") &&
-                Mentions(notifier, 1, "Subpopulation not saved", "No space left on device"),
+    test::WriteBytes(filler + "2", std::vector<unsigned char>(16384, 'f'));
+    p.Check(!big.Save(status, notifier), "saving the settings on a full disk reported success");
+    p.Check(Mentions(notifier, 1, "Settings not saved", "No space left on device") &&
+                Mentions(notifier, 0, "Subpopulation not saved", "No space left on device"),
             "the user was not told about the full disk");
     p.Check(Bytes(status) == oldStatus, "Status.dat changed");
     p.Check(Bytes(disk + "/Populace/2b.pop") == oldPop, "2b.pop changed");
-    p.Check(!fs::exists(status + ".tmp") && !fs::exists(disk + "/Populace/2b.pop.tmp"), "a temporary file stayed");
+    p.Check(Temporaries(disk).empty() && Temporaries(disk + "/Populace").empty(), "a temporary file stayed");
 
     // With room again both are written.
     fs::remove(filler);
+    fs::remove(filler + "2");
     p.Check(big.Save(status, notifier) && Bytes(status) == big.Bytes(), "with room again Status.dat was not written");
     list.Store(edited, first.Identity(), notifier, &written);
     p.Check(written, "with room again 2b.pop was not written");
@@ -294,8 +348,8 @@ TEST(FullDisk, ADiskThatFillsDuringTheWriteKeepsTheOldFiles) {
 }
 
 // Kills a child that writes over and over, 40 times: every other kill comes at
-// a random moment of the child's loop, the others at a random moment after one
-// of the temporary files `temps` appeared, that is while a file is being written
+// a random moment of the child's loop, the others at a random moment after a
+// temporary file appeared in one of the folders `temps`, that is while a file is being written
 // or just renamed. After every kill `check` looks at the targets. Returns how
 // many kills left a temporary file behind (came in the middle of a write).
 // `cycle` is the time of one pass of the loop, `write` that of one file write.
@@ -304,14 +358,15 @@ int KillWhileWriting(Write writeForever, Check check, const std::vector<std::str
                      std::chrono::microseconds cycle, std::chrono::microseconds write) {
   using std::chrono::microseconds;
   auto tempLeft = [&] {
-    return std::any_of(temps.begin(), temps.end(), [](const std::string& t) { return fs::exists(t); });
+    return std::any_of(temps.begin(), temps.end(), [](const std::string& t) { return !Temporaries(t).empty(); });
   };
   std::mt19937 random(std::random_device{}());
   std::uniform_int_distribution<long> anyTime(0, std::max<long>(1, static_cast<long>(2 * cycle.count())));
   std::uniform_int_distribution<long> inWrite(0, std::max<long>(1, static_cast<long>(2 * write.count())));
   int midWrite = 0;
   for (int kill = 0; kill < 40 && !::testing::Test::HasFailure(); ++kill) {
-    for (const std::string& t : temps) fs::remove(t);  // left by the previous kill
+    for (const std::string& t : temps)  // left by the previous kill
+      for (const std::string& left : Temporaries(t)) fs::remove(left);
     const pid_t pid = fork();
     if (pid == 0) {
       writeForever();
@@ -365,18 +420,18 @@ TEST(Crash, StatusDatIsAlwaysTheOldOrTheNewFile) {
         EXPECT_TRUE(now == bytesA || now == bytesB)
             << "after kill " << kill << " Status.dat holds " << now.size() << " bytes, neither version";
       },
-      {path + ".tmp"}, cycle, write);
+      {dir.Path()}, cycle, write);
   EXPECT_GT(midWrite, 0) << "no kill came while a file was being written";
   ::testing::Test::RecordProperty("killsDuringAWrite", midWrite);
 
   // A temporary file left by a crash is neither read nor in the way.
-  test::WriteText(path + ".tmp", "half a file");
+  for (const std::string& left : Temporaries(dir.Path())) test::WriteText(left, "half a file");
+  test::WriteText(path + ".tmp-aaaaaa", "half a file");
   CSettings back;
   back.Load(path);
   EXPECT_TRUE(back.gradientTop == a.gradientTop || back.gradientTop == b.gradientTop);
   EXPECT_TRUE(a.Save(path, notifier));
   EXPECT_EQ(Bytes(path), bytesA);
-  EXPECT_FALSE(fs::exists(path + ".tmp"));
 }
 
 TEST(Crash, SubpopulationFilesAreAlwaysWholeAndOneOfThemStays) {
@@ -426,7 +481,7 @@ TEST(Crash, SubpopulationFilesAreAlwaysWholeAndOneOfThemStays) {
         int whole = 0;
         for (const auto& file : fs::directory_iterator(folder)) {
           const std::string name = file.path().filename().string();
-          if (name.ends_with(".tmp")) continue;
+          if (IsTemporaryFileName(name)) continue;
           const std::vector<unsigned char> bytes = Bytes(file.path().string());
           const bool ok = (name == "2b.pop" && bytes == townsBytes) || (name == "2b13g.pop" && bytes == commutersBytes);
           EXPECT_TRUE(ok) << "after kill " << kill << ": " << name << " holds " << bytes.size() << " bytes";
@@ -439,7 +494,7 @@ TEST(Crash, SubpopulationFilesAreAlwaysWholeAndOneOfThemStays) {
         for (const auto& entry : list.Entries())
           EXPECT_TRUE(!entry->FileName() || entry->FileName()->ends_with(".pop")) << *entry->FileName();
       },
-      {folder + "/2b.pop.tmp", folder + "/2b13g.pop.tmp"}, cycle, write);
+      {folder}, cycle, write);
   EXPECT_GT(midWrite, 0) << "no kill came while a file was being written";
   ::testing::Test::RecordProperty("killsDuringAWrite", midWrite);
 }

@@ -382,6 +382,27 @@ TEST_F(QuestionOrder, DifferenceOrdersSortDescendingAndTreatValuesWithin0001AsEq
   EXPECT_EQ(First(5), (std::vector<int>{1, 6, 21, 11, 13}));
 }
 
+TEST_F(QuestionOrder, SlowlyRisingValuesEndDescendingOverTheWholeList) {
+  // Neighbours differ by only 0.0004, so no single step is 0.001 or more, yet
+  // question 24 (0.0092) must come well before question 2 (0.0004).
+  test::TestModel m = test::TestModel::Uniform(2, 100000);
+  for (int a = 0; a < AnswerCount(0); ++a) m.P(0, 0, a) = m.P(1, 0, a) = 0.0;
+  m.P(0, 0, 0) = 1.0;
+  m.P(1, 0, 1) = 1.0;
+  for (int q = 1; q < kQuestionCount; ++q) Spread(m, q, 0.0004 * q);
+  test::TempDir dir;
+  CModel model;
+  ASSERT_TRUE(test::WriteAndLoadModel(dir, m, model));
+  questions_.Order(1, model, {first_, second_});
+  const std::vector<double> v = questions_.DifferenceValues(1, model, {first_, second_});
+  const std::vector<int>& order = questions_.QuestionOrder();
+  for (std::size_t i = 0; i < order.size(); ++i)
+    for (std::size_t j = i + 1; j < order.size(); ++j)
+      ASSERT_GE(v[order[i]], v[order[j]] - 0.001) << "question " << order[i] + 1 << " before " << order[j] + 1;
+  // Each place takes the first question in number order that nothing left exceeds by 0.001.
+  EXPECT_EQ(First(7), (std::vector<int>{1, 22, 23, 24, 19, 20, 21}));
+}
+
 TEST_F(QuestionOrder, WithOneShownSetEveryKindKeepsTheNumberOrder) {
   for (const int kind : {1, 2, 3}) {
     questions_.Order(0, model_, {});

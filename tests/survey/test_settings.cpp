@@ -81,18 +81,30 @@ TEST_F(Settings, SavesTheFileOrderByteForByteAndReadsItBack) {
   EXPECT_EQ(back.placements, settings.placements);
 }
 
-TEST_F(Settings, MoreThanFiveRecordsOrANegativeCountLoadNone) {
-  for (const int count : {5, 6, 9}) {
-    CSettings settings;
-    settings.hideGettingStarted = true;
-    for (int n = 1; n <= count; ++n) settings.RecordPlacement(Record(PlacementKeyOfHistogram(n)));
-    ASSERT_EQ(settings.placements.size(), static_cast<std::size_t>(count));  // recording has no limit
-    ASSERT_TRUE(settings.Save(Path(), notifier_));
-    CSettings back;
-    back.Load(Path());
-    EXPECT_EQ(back.placements.size(), count <= 5 ? static_cast<std::size_t>(count) : 0u) << count;
-    EXPECT_TRUE(back.hideGettingStarted) << "the flag after " << count << " records";
-  }
+TEST_F(Settings, SavesTheFiveLatestRecordsAndAFileWithMoreLoadsNone) {
+  // Three histograms, the panel, the answer list and the question list: six
+  // records in a session; the first histogram is recorded again last.
+  CSettings settings;
+  settings.hideGettingStarted = true;
+  for (const int key : {11, 12, 13, kPlacementPanel, kPlacementAnswerList, kPlacementQuestionList, 11})
+    settings.RecordPlacement(Record(key));
+  ASSERT_EQ(settings.placements.size(), 6u);  // recording has no limit
+  ASSERT_TRUE(settings.Save(Path(), notifier_));
+  CSettings back;
+  back.Load(Path());
+  std::vector<int> keys;
+  for (const PlacementRecord& r : back.placements) keys.push_back(r.key);
+  EXPECT_EQ(keys, (std::vector<int>{13, kPlacementPanel, kPlacementAnswerList, kPlacementQuestionList, 11}));
+  EXPECT_TRUE(back.hideGettingStarted);
+
+  std::vector<unsigned char> six = CSettings().Bytes();
+  six[73] = 6;
+  six.insert(six.end() - 1, 6 * 24, 0x22);
+  test::WriteBytes(Path(), six);
+  CSettings tooMany;
+  tooMany.Load(Path());
+  EXPECT_TRUE(tooMany.placements.empty());
+
   std::vector<unsigned char> bytes = CSettings().Bytes();
   bytes[73] = 0xFF, bytes[74] = 0xFF, bytes[75] = 0xFF, bytes[76] = 0xFF;  // -1
   bytes.insert(bytes.end() - 1, 24, 0x11);
@@ -119,7 +131,7 @@ TEST_F(Settings, OfRecordsWithTheSameKeyTheFirstIsKept) {
   ASSERT_TRUE(loaded.Save(Path(), notifier_));
   CSettings again;
   again.Load(Path());
-  EXPECT_EQ(again.placements, (std::vector<PlacementRecord>{Record(kPlacementPanel, 7, 7), Record(11)}));
+  EXPECT_EQ(again.placements, (std::vector<PlacementRecord>{Record(11), Record(kPlacementPanel, 7, 7)}));
 }
 
 TEST_F(Settings, AShortFileLeavesWhatItDoesNotHold) {
@@ -159,7 +171,7 @@ TEST_F(Settings, PlacementsByKey) {
   settings.RecordPlacement(Record(kPlacementEditor, 1, 1, 500, 500));
   EXPECT_EQ(settings.placements.size(), 4u);  // overwritten, not added
   EXPECT_EQ(settings.Placement(kPlacementEditor)->width, 500);
-  EXPECT_EQ(settings.placements[0].key, kPlacementEditor);
+  EXPECT_EQ(settings.placements.back().key, kPlacementEditor);  // now the latest
 }
 
 TEST_F(Settings, AFailedSaveKeepsTheOldFileAndTellsTheUser) {
@@ -167,13 +179,18 @@ TEST_F(Settings, AFailedSaveKeepsTheOldFileAndTellsTheUser) {
   old.gradientTop = 0x00777777;
   ASSERT_TRUE(old.Save(Path(), notifier_));
   const std::vector<unsigned char> oldBytes = FileBytes(Path());
-  std::filesystem::create_directory(Path() + ".tmp");  // the temporary file cannot be made
+  // Whatever the user's rights, a folder in the file's place cannot be replaced;
+  // the file "Status.dat" inside the folder stands for the old file.
+  const std::string blocked = dir_.File("blocked/Status.dat");
+  std::filesystem::create_directories(blocked);
+  test::WriteBytes(blocked + "/Status.dat", oldBytes);
   CSettings changed;
-  EXPECT_FALSE(changed.Save(Path(), notifier_));
+  EXPECT_FALSE(changed.Save(blocked, notifier_));
   ASSERT_EQ(notifier_.messages.size(), 1u);
   EXPECT_EQ(notifier_.messages[0].caption, "Settings not saved");
   EXPECT_NE(notifier_.messages[0].text.find("Status.dat"), std::string::npos);
-  EXPECT_EQ(FileBytes(Path()), oldBytes);
+  EXPECT_EQ(FileBytes(blocked + "/Status.dat"), oldBytes);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.File("blocked")), {}), 1);  // no temporary left
 
   EXPECT_FALSE(changed.Save(dir_.File("missing/Status.dat"), notifier_));
   EXPECT_EQ(notifier_.messages.size(), 2u);

@@ -92,13 +92,16 @@ TEST_F(StartUp, AMalformedDescriptionStillStartsAfterItsBox) {
   EXPECT_EQ(notifier_.Texts(), std::vector<std::string>{"Inconsistency in model file description"});
 }
 
-TEST_F(StartUp, AnUnlistableSubpopulationFolderEndsTheStart) {
+TEST_F(StartUp, AnUnlistableSubpopulationFolderListsTheWholePopulationAndSaysWhyOnce) {
   std::filesystem::remove_all(dir_.File("Populace"));
   test::WriteText(dir_.File("Populace"), "not a folder");
-  EXPECT_EQ(context_.StartUp(), -1);
+  ASSERT_EQ(context_.StartUp(), 0);
   EXPECT_EQ(Boxes(), (std::vector<std::pair<std::string, std::string>>{
-                         {"Cannot load the subpopulation list.", "Direzu - error"}}));
-  EXPECT_EQ(context_.displayed.Subpopulation(0), nullptr);
+                         {"The saved subpopulations could not be read from \"" + dir_.File("Populace") +
+                              "\": Not a directory. Only the whole population is listed.",
+                          "Saved subpopulations not read"}}));
+  EXPECT_EQ(context_.subpopulations.Entries().size(), 1u);
+  ASSERT_NE(context_.displayed.Subpopulation(0), nullptr);
 }
 
 TEST_F(StartUp, AMissingSubpopulationFolderIsAnEmptyList) {

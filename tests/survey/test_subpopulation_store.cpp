@@ -10,6 +10,7 @@
 #include "survey/pop_format.h"
 #include "survey/subpopulation_code.h"
 #include "survey/subpopulation_store.h"
+#include "survey/text_encoding.h"
 #include "support/census_files.h"
 
 namespace orbica {
@@ -76,18 +77,23 @@ TEST(PopFile, ShortAndMissingFilesReadAsFarAsTheyGo) {
   EXPECT_EQ(shortFile.Name(), "Short one");
   EXPECT_EQ(shortFile.Note(), "");
 
-  bytes.resize(50);  // twelve whole masks and half of one
-  test::WriteBytes(dir.File("tiny.pop"), bytes);
-  const CPopulace tiny = CPopulace::FromFile(dir.File("tiny.pop"), 3);
-  EXPECT_EQ(tiny.Masks()[0], 1u);
-  EXPECT_EQ(tiny.Masks()[23], 0u);
-  EXPECT_EQ(tiny.Note(), "");
+  // Without a name byte the name stays "Whole population"; without every mask
+  // nothing of the file is taken.
+  for (const std::size_t size : {std::size_t{96}, std::size_t{50}}) {
+    bytes.resize(size);
+    test::WriteBytes(dir.File("tiny.pop"), bytes);
+    const CPopulace tiny = CPopulace::FromFile(dir.File("tiny.pop"), 3);
+    EXPECT_EQ(tiny.Masks(), size == 96 ? contents.masks : ConditionSet{}) << size;
+    EXPECT_EQ(tiny.Name(), "Whole population") << size;
+    EXPECT_EQ(tiny.Note(), "");
+    EXPECT_TRUE(tiny.Readable());
+  }
 
   const CPopulace missing = CPopulace::FromFile(dir.File("missing.pop"), 4);
   EXPECT_EQ(missing.Identity(), 4);
   EXPECT_EQ(missing.Masks(), ConditionSet{});
-  EXPECT_EQ(missing.Name(), "Whole population");
-  EXPECT_EQ(missing.Note(), "");
+  EXPECT_EQ(missing.Name(), "missing.pop (cannot be read)");
+  EXPECT_FALSE(missing.Readable());
   EXPECT_EQ(missing.FileName(), dir.File("missing.pop"));
 }
 
@@ -102,6 +108,46 @@ TEST(PopFile, LegacyEightBitNamesAndNotesAreReadAsUtf8) {
   EXPECT_EQ(p.Note(), "Česká republika");
 }
 
+TEST(PopFile, NamesOf255CharactersSurviveLoadAndStore) {
+  // The byte count the file keeps for each name: one byte a character in
+  // windows-1250, UTF-8 (cut to 255 bytes) for characters that code page lacks.
+  const std::string c = "č", zhe = "ж";
+  auto times = [](const std::string& s, int n) {
+    std::string out;
+    for (int i = 0; i < n; ++i) out += s;
+    return out;
+  };
+  const struct {
+    std::string name;
+    std::size_t fileBytes;
+    std::string readBack;
+  } cases[] = {
+      {times(c, 200) + times("n", 55), 255, times(c, 200) + times("n", 55)},
+      {times(c, 255), 255, times(c, 255)},
+      {times("n", 255), 255, times("n", 255)},
+      {"Ă©", 4, "Ă©"},  // as windows-1250 bytes C3 A9 it would read back as UTF-8 "é"
+      {times(zhe, 200), 254, times(zhe, 127)},
+  };
+  for (const auto& k : cases) {
+    test::TempDir dir;
+    CPopulace p(0);
+    p.Masks() = Set("2b");
+    p.SetName(k.name + "beyond");
+    EXPECT_EQ(p.Name(), Utf8PrefixCharacters(k.name + "beyond", 255));
+    p.SetName(k.name);
+    RecordingNotifier notifier;
+    ASSERT_TRUE(p.Write(dir.Path(), notifier));
+    const std::vector<unsigned char> bytes = FileBytes(*p.FileName());
+    EXPECT_EQ(std::find(bytes.begin() + 96, bytes.begin() + 352, 0) - (bytes.begin() + 96),
+              static_cast<std::ptrdiff_t>(k.fileBytes))
+        << k.name;
+    CPopulace back = CPopulace::FromFile(*p.FileName(), 2);
+    EXPECT_EQ(back.Name(), k.readBack);
+    ASSERT_TRUE(back.Write(dir.Path(), notifier));
+    EXPECT_EQ(FileBytes(*p.FileName()), bytes) << "stored again differently: " << k.name;
+  }
+}
+
 TEST(PopFile, OnlyTheCodesDigitsAndLettersReachThePath) {
   CPopulace p(0);
   p.SetName("../../etc/passwd");
@@ -113,6 +159,50 @@ TEST(PopFile, OnlyTheCodesDigitsAndLettersReachThePath) {
   p.Masks()[4] = 0xFC000001u;
   EXPECT_EQ(PopFileStem(p.Masks()), "5a");
 }
+
+// Stands in for file systems the test machine lacks. Case-blind: names are kept
+// in lower case on the disk below and listed with upper-case stems, as a FAT
+// stick or an SMB share shows files written elsewhere; names in `alsoListed`
+// appear a second time in lower case (a share that exports two spellings of
+// one file). Files in `unreadable` cannot be read, even by the superuser.
+class FakeFiles : public FileAccess {
+ public:
+  bool caseBlind = false;
+  std::vector<std::string> alsoListed, unreadable;
+
+  bool Read(const std::string& path, std::vector<unsigned char>& bytes) override {
+    if (std::find(unreadable.begin(), unreadable.end(), fs::path(path).filename()) != unreadable.end()) return false;
+    return FileAccess::Read(Disk(path), bytes);
+  }
+  bool Write(const std::string& path, const std::vector<unsigned char>& bytes, std::string& error) override {
+    return FileAccess::Write(Disk(path), bytes, error);
+  }
+  bool Remove(const std::string& path, std::string& error) override { return FileAccess::Remove(Disk(path), error); }
+  bool SameFile(const std::string& a, const std::string& b) override {
+    return Disk(a) == Disk(b) && (a == b || fs::exists(Disk(a)));
+  }
+  bool List(const std::string& folder, std::vector<std::string>& names, bool& missing, std::string& error) override {
+    if (!FileAccess::List(folder, names, missing, error)) return false;
+    if (!caseBlind) return true;
+    std::vector<std::string> shown;
+    for (const std::string& name : names) {
+      std::string stem = fs::path(name).stem().string();
+      for (char& ch : stem) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+      shown.push_back(stem + ".pop");
+      if (std::find(alsoListed.begin(), alsoListed.end(), name) != alsoListed.end()) shown.push_back(name);
+    }
+    names = shown;
+    return true;
+  }
+
+ private:
+  std::string Disk(const std::string& path) const {
+    if (!caseBlind) return path;
+    std::string name = fs::path(path).filename().string();
+    for (char& ch : name) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+    return (fs::path(path).parent_path() / name).string();
+  }
+};
 
 class Store : public ::testing::Test {
  protected:
@@ -163,10 +253,12 @@ TEST_F(Store, BuildListsTheWholePopulationThenTheFilesInNameOrder) {
   EXPECT_EQ(list_.Find(6), nullptr);
   EXPECT_GE(CBasePopulace::HighestIdentity(), 5);
 
-  // A "Populace" that is not a folder cannot be listed.
+  // A "Populace" that is not a folder cannot be listed: the whole population only.
   fs::remove_all(Folder());
   test::WriteText(Folder(), "a file");
-  EXPECT_FALSE(list_.Build());
+  EXPECT_TRUE(list_.Build());
+  EXPECT_EQ(list_.Entries().size(), 1u);
+  EXPECT_NE(list_.ListingError().find("Not a directory"), std::string::npos) << list_.ListingError();
 }
 
 TEST_F(Store, StoringACopyOfTheWholePopulationAlwaysAddsAnEntry) {
@@ -183,11 +275,15 @@ TEST_F(Store, StoringACopyOfTheWholePopulationAlwaysAddsAnEntry) {
   EXPECT_EQ(stored->Name(), "Everybody");
   EXPECT_EQ(FolderFiles(Folder()), std::vector<std::string>{"Celá.pop"});  // the folder is made when missing
 
+  // Its file is the first copy's: replacing that one is asked first.
+  const int first = stored->Identity();
   CPopulace second(*list_.Find(1), false);
+  notifier_.replies = {Reply::Yes};
   CPopulace* again = list_.Store(second, 1, notifier_);
-  EXPECT_NE(again, stored);
-  EXPECT_GT(again->Identity(), stored->Identity());
-  EXPECT_EQ(list_.Entries().size(), 3u);
+  ASSERT_NE(again, nullptr);
+  EXPECT_GT(again->Identity(), first);
+  EXPECT_EQ(notifier_.messages.size(), 1u);
+  EXPECT_EQ(list_.Entries().size(), 2u);
   EXPECT_EQ(list_.Find(1)->Name(), "Whole population");  // the list's own entry is untouched
 }
 
@@ -239,8 +335,8 @@ TEST_F(Store, AFailedWriteKeepsTheOldFileAndTellsTheUser) {
   Save("2b", "Towns", "old note");
   ASSERT_TRUE(list_.Build());
   const std::vector<unsigned char> oldBytes = FileBytes(PopPath("2b"));
-  // Whatever the user's rights, a folder where the temporary file should go makes the write fail.
-  fs::create_directory(PopPath("2b13g") + ".tmp");
+  // Whatever the user's rights, a folder in the target's place makes the write fail.
+  fs::create_directory(PopPath("2b13g"));
 
   CPopulace edited(*list_.Find(2), false);
   edited.Masks() = Set("2b 13g");
@@ -253,14 +349,14 @@ TEST_F(Store, AFailedWriteKeepsTheOldFileAndTellsTheUser) {
   EXPECT_NE(notifier_.messages[0].text.find("2b13g.pop"), std::string::npos) << notifier_.messages[0].text;
   EXPECT_NE(notifier_.messages[0].text.find("2b.pop\" is unchanged"), std::string::npos) << notifier_.messages[0].text;
   EXPECT_EQ(FileBytes(PopPath("2b")), oldBytes);
-  EXPECT_FALSE(fs::exists(PopPath("2b13g")));
+  EXPECT_EQ(FolderFiles(Folder()), (std::vector<std::string>{"2b.pop", "2b13g.pop"}));  // no temporary left
   // The entry keeps the new data for the run and still knows its file.
   EXPECT_EQ(stored->Masks(), Set("2b 13g"));
   EXPECT_EQ(stored->Note(), "new note");
   EXPECT_EQ(stored->FileName(), PopPath("2b"));
 
   // Once the obstacle is gone the next store writes and tidies up.
-  fs::remove(PopPath("2b13g") + ".tmp");
+  fs::remove(PopPath("2b13g"));
   list_.Store(edited, 2, notifier_, &written);
   EXPECT_TRUE(written);
   EXPECT_EQ(FolderFiles(Folder()), std::vector<std::string>{"2b13g.pop"});
@@ -305,6 +401,117 @@ TEST_F(Store, FillSelectorShowsTheCurrentSubpopulationsOwnName) {
   EXPECT_TRUE(items[2].selected);
   EXPECT_EQ(list_.Find(3)->Name(), "Fives");
   for (const auto& item : list_.FillSelector(nullptr)) EXPECT_FALSE(item.selected);
+}
+
+TEST_F(Store, TheSameConditionsAsAnotherEntryAskBeforeReplacingIt) {
+  // Edit a listed subpopulation and Add it unchanged, or Save another one with
+  // its conditions: the file is the first one's.
+  fs::create_directory(Folder());
+  Save("2b", "Towns", "old");
+  Save("5c", "Fives");
+  ASSERT_TRUE(list_.Build());
+  const std::vector<unsigned char> oldBytes = FileBytes(PopPath("2b"));
+  CPopulace copy(*list_.Find(2), false);
+  copy.SetNote("new");
+  CPopulace fives(*list_.Find(3), false);
+  fives.Masks() = Set("2b");
+  const std::string question = "A saved subpopulation \"Towns\" has the same conditions. Replace it?";
+
+  notifier_.replies = {Reply::No, Reply::No};
+  bool written = true;
+  EXPECT_EQ(list_.Store(copy, 0, notifier_, &written), nullptr);
+  EXPECT_EQ(list_.Store(fives, 3, notifier_), nullptr);
+  EXPECT_FALSE(written);
+  EXPECT_EQ(notifier_.Texts(), (std::vector<std::string>{question, question}));
+  EXPECT_EQ(notifier_.messages[0].caption, "Subpopulation exists");
+  EXPECT_EQ(copy.Identity(), 2);
+  EXPECT_EQ(list_.Entries().size(), 3u);
+  EXPECT_EQ(list_.Find(3)->Masks(), Set("5c"));
+  EXPECT_EQ(FileBytes(PopPath("2b")), oldBytes);
+  EXPECT_EQ(FolderFiles(Folder()), (std::vector<std::string>{"2b.pop", "5c.pop"}));
+
+  // Yes: the new entry takes the file and the one it replaces leaves the list,
+  // so deleting the new one later takes nothing from another entry.
+  notifier_.replies = {Reply::Yes};
+  CPopulace* stored = list_.Store(copy, 0, notifier_, &written);
+  ASSERT_NE(stored, nullptr);
+  EXPECT_TRUE(written);
+  EXPECT_EQ(list_.Find(2), nullptr);
+  EXPECT_EQ(CPopulace::FromFile(PopPath("2b"), 9).Note(), "new");
+  EXPECT_TRUE(list_.Remove(stored->Identity(), notifier_));
+  EXPECT_EQ(FolderFiles(Folder()), std::vector<std::string>{"5c.pop"});
+  CSubpopulationList again(Folder());
+  ASSERT_TRUE(again.Build());
+  EXPECT_EQ(again.Entries().size(), list_.Entries().size());
+}
+
+TEST_F(Store, AFileUnderAnotherSpellingIsTheSameFile) {
+  // On a file system that ignores case an entry read from "2B.pop" is written
+  // to "2b.pop": the same file, which must stay. Two listed spellings of one
+  // file share it: only the last entry to go deletes it.
+  FakeFiles files;
+  files.caseBlind = true;
+  files.alsoListed = {"5c.pop"};
+  CSubpopulationList list(Folder(), files);
+  fs::create_directory(Folder());
+  Save("2b", "Towns", "old");
+  Save("5c", "Fives");
+  ASSERT_TRUE(list.Build());
+  ASSERT_EQ(list.Entries().size(), 4u);
+  ASSERT_EQ(list.Find(2)->FileName(), PopPath("2B"));
+  CPopulace edited(*list.Find(2), false);
+  edited.SetNote("new");
+  bool written = false;
+  list.Store(edited, 2, notifier_, &written);
+  EXPECT_TRUE(written);
+  EXPECT_EQ(CPopulace::FromFile(PopPath("2b"), 9).Note(), "new");
+
+  EXPECT_TRUE(list.Remove(3, notifier_));  // "5C.pop"; "5c.pop" is still listed
+  EXPECT_TRUE(fs::exists(PopPath("5c")));
+  EXPECT_TRUE(list.Remove(4, notifier_));
+  EXPECT_FALSE(fs::exists(PopPath("5c")));
+  EXPECT_TRUE(notifier_.messages.empty()) << notifier_.messages.front().text;
+}
+
+TEST_F(Store, AnUnreadableFileIsListedButNeverSelectedWrittenOrDeleted) {
+  FakeFiles files;
+  files.unreadable = {"2b.pop"};
+  CSubpopulationList list(Folder(), files);
+  CDisplayedSubpopulations slots(list, notifier_);
+  fs::create_directory(Folder());
+  Save("2b", "Towns");
+  const std::vector<unsigned char> oldBytes = FileBytes(PopPath("2b"));
+  ASSERT_TRUE(list.Build());
+  ASSERT_TRUE(slots.Init());
+  ASSERT_EQ(list.Entries().size(), 2u);
+  EXPECT_EQ(list.Find(2)->Name(), "2b.pop (cannot be read)");
+  EXPECT_EQ(list.FillSelector(nullptr).size(), 1u);  // not offered for a slot
+  EXPECT_TRUE(slots.Select(0, 2));
+  EXPECT_EQ(slots.Subpopulation(0)->Identity(), 1);
+
+  CPopulace towns(kWholePopulationIdentity);  // the file's conditions, from the whole population
+  towns.Masks() = Set("2b");
+  EXPECT_EQ(list.Store(towns, 1, notifier_), nullptr);
+  EXPECT_EQ(list.Store(towns, 2, notifier_), nullptr);
+  EXPECT_FALSE(list.Remove(2, notifier_));
+  ASSERT_EQ(notifier_.messages.size(), 3u);
+  EXPECT_EQ(notifier_.messages[2].caption, "Subpopulation not deleted");
+  EXPECT_EQ(FileBytes(PopPath("2b")), oldBytes);
+  EXPECT_EQ(list.Entries().size(), 2u);
+}
+
+TEST_F(Store, AReadOnlyListWritesAndDeletesNothing) {
+  fs::create_directory(Folder());
+  Save("2b", "Towns");
+  ASSERT_TRUE(list_.Build());
+  list_.SetReadOnly(true);
+  CPopulace edited(*list_.Find(2), false);
+  edited.Masks() = Set("2b 13g");
+  EXPECT_EQ(list_.Store(edited, 2, notifier_), nullptr);
+  EXPECT_FALSE(list_.Remove(2, notifier_));
+  EXPECT_EQ(notifier_.messages.size(), 2u);
+  EXPECT_EQ(FolderFiles(Folder()), std::vector<std::string>{"2b.pop"});
+  EXPECT_EQ(list_.Find(2)->Masks(), Set("2b"));
 }
 
 class Slots : public Store {
@@ -386,7 +593,7 @@ TEST_F(Slots, SavingThatFailsKeepsTheSlot) {
   ASSERT_TRUE(slots_.Select(0, 2));
   slots_.Subpopulation(0)->Masks() = Set("2b 7a");
   slots_.SetModified(0, true);
-  fs::create_directory(PopPath("2b7a") + ".tmp");
+  fs::create_directory(PopPath("2b7a"));  // a folder in the file's place
   notifier_.replies = {Reply::Yes};
   EXPECT_FALSE(slots_.Select(0, 3));
   EXPECT_EQ(notifier_.messages.back().caption, "Subpopulation not saved");
