@@ -24,9 +24,6 @@
 namespace orbica::cli {
 namespace {
 
-constexpr const char* kRenderUsage =
-    "usage: orbica-cli render --style bar2d|bar3d|cylinder|pie --question Q [--behind] [--absolute] "
-    "[--no-errors] [--size WxH] --out FILE CODE...";
 constexpr int kMaxImageExtent = 8192;
 
 enum class OutputKind { kPng, kSvg, kPdf };
@@ -115,9 +112,9 @@ std::optional<int> ParseRenderOptions(const Args& args, RenderOptions& options) 
       codes.push_back(word);
     }
   }
-  if (options.style < 0) return UsageError("--style is missing\n" + std::string(kRenderUsage));
-  if (!haveQuestion) return UsageError("--question is missing\n" + std::string(kRenderUsage));
-  if (options.out.empty()) return UsageError("--out is missing\n" + std::string(kRenderUsage));
+  if (options.style < 0) return UsageError("--style is missing");
+  if (!haveQuestion) return UsageError("--question is missing");
+  if (options.out.empty()) return UsageError("--out is missing");
   if (codes.empty()) return UsageError("no subpopulation CODE given (one to four)");
   if (codes.size() > kDisplaySlots) return UsageError("at most four subpopulation codes can be shown");
   for (const std::string& code : codes) {
@@ -137,7 +134,7 @@ bool DrawOn(QPaintDevice& device, BaseGraph& graph, int width, int height) {
   return painter.end();
 }
 
-int CmdRender(const Args& args) {
+int CmdRender(const Args& args, OutputFormat) {
   RenderOptions options;
   if (const auto failure = ParseRenderOptions(args, options)) return *failure;
 
@@ -210,10 +207,18 @@ int CmdRender(const Args& args) {
   return kExitOk;
 }
 
-const CommandRegistrar kRender({"render", CmdRender,
-                                "render --style S --question Q [--behind] [--absolute] [--no-errors] [--size WxH] "
-                                "--out FILE CODE...   draw a histogram (PNG, SVG or PDF)",
-                                60});
+const CommandRegistrar kRender(
+    {"render", CmdRender,
+     "render --style S --question Q [--behind] [--absolute] [--no-errors] [--size WxH] --out FILE CODE...",
+     "draw a histogram (PNG, SVG or PDF)",
+     "Draws the graph of a histogram window for question Q (1..24) with one to four\n"
+     "subpopulations CODE... into FILE; its name ends in .png, .svg or .pdf.\n"
+     "  --style S      bar2d, bar3d, cylinder or pie\n"
+     "  --behind       bars of several subpopulations behind each other (default beside)\n"
+     "  --absolute     numbers of persons instead of shares in percent\n"
+     "  --no-errors    without the error boxes\n"
+     "  --size WxH     picture size in pixels, each 1..8192 (default 1024x700)\n",
+     60, false, true});
 
 }  // namespace
 }  // namespace orbica::cli

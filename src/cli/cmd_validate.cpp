@@ -27,13 +27,14 @@
 namespace orbica::cli {
 namespace {
 
-constexpr const char* kUsage = "usage: orbica-cli validate [--factor F] [--min-count M]";
 // How far a sum of probabilities or weights may be from 1.
 constexpr double kSumTolerance = 1e-6;
 // Problems of one kind listed before the rest are only counted.
 constexpr std::int64_t kListedPerKind = 10;
 // Lines of the description file are read in pieces of this many characters.
 constexpr std::size_t kLinePiece = 254;
+// The kind of problem of a file that cannot be read at all.
+constexpr const char* kUnreadable = "unreadable";
 
 std::string Number(double value) {
   char text[40];
@@ -56,6 +57,7 @@ class Problems {
   // `file` was printed ten times already; counts it either way.
   void Add(const std::string& file, const std::string& kind, const std::string& text, int line = 0) {
     ++total_;
+    if (kind == kUnreadable) unreadable_ = true;
     auto [it, inserted] = perKind_.try_emplace(file + '\n' + kind, 0);
     if (inserted) kinds_.push_back({file, kind});
     if (++it->second > kListedPerKind) return;
@@ -72,9 +74,12 @@ class Problems {
     }
   }
   std::int64_t Total() const { return total_; }
+  // Whether a file could not be read at all.
+  bool Unreadable() const { return unreadable_; }
 
  private:
   std::int64_t total_ = 0;
+  bool unreadable_ = false;
   std::map<std::string, std::int64_t> perKind_;
   std::vector<std::pair<std::string, std::string>> kinds_;
 };
@@ -91,7 +96,7 @@ std::unique_ptr<CModel> CheckModel(const std::string& path, Problems& problems) 
   const std::string file = kModelFileName;
   std::vector<unsigned char> bytes;
   if (!ReadWholeFile(path, bytes)) {
-    problems.Add(file, "unreadable", Missing(path) + " (the program does not start without it)");
+    problems.Add(file, kUnreadable, Missing(path) + " (the program does not start without it)");
     return nullptr;
   }
   if (bytes.size() < kModelHeaderBytes) {
@@ -117,7 +122,7 @@ std::unique_ptr<CModel> CheckModel(const std::string& path, Problems& problems) 
   RecordingNotifier quiet;
   auto model = std::make_unique<CModel>();
   if (model->Load(path, quiet, false) != 0) {
-    problems.Add(file, "unreadable", "cannot be loaded: " + (quiet.messages.empty() ? "" : quiet.messages[0].text));
+    problems.Add(file, kUnreadable, "cannot be loaded: " + (quiet.messages.empty() ? "" : quiet.messages[0].text));
     return nullptr;
   }
 
@@ -167,7 +172,7 @@ void CheckCounts(const std::string& path, const CModel* model, const CountLimits
   const std::string file = kCountsFileName;
   std::vector<unsigned char> bytes;
   if (!ReadWholeFile(path, bytes)) {
-    problems.Add(file, "unreadable", Missing(path) + " (no observed counts: every error is an estimate)");
+    problems.Add(file, kUnreadable, Missing(path) + " (no observed counts: every error is an estimate)");
     return;
   }
   if (bytes.size() % kCountRecordBytes != 0)
@@ -384,7 +389,7 @@ void CheckDescriptions(const std::string& path, const CModel* model, Problems& p
   const std::string file = kQuestionsFileName;
   std::vector<unsigned char> bytes;
   if (!ReadWholeFile(path, bytes)) {
-    problems.Add(file, "unreadable", Missing(path) + " (the program does not start without it)");
+    problems.Add(file, kUnreadable, Missing(path) + " (the program does not start without it)");
     return;
   }
   const std::int64_t before = problems.Total();
@@ -530,7 +535,7 @@ void CheckSubpopulations(const std::string& folder, Problems& problems) {
     if (it->is_regular_file(typeError) && IsPopFile(it->path())) names.push_back(it->path().filename().string());
   }
   if (ec) {
-    problems.Add(kSubpopulationFolderName, "unreadable", "cannot be listed (" + ec.message() + ")");
+    problems.Add(kSubpopulationFolderName, kUnreadable, "cannot be listed (" + ec.message() + ")");
     return;
   }
   std::sort(names.begin(), names.end());
@@ -538,7 +543,7 @@ void CheckSubpopulations(const std::string& folder, Problems& problems) {
     const std::string file = std::string(kSubpopulationFolderName) + "/" + name;
     std::vector<unsigned char> bytes;
     if (!ReadWholeFile((fs::path(folder) / name).string(), bytes)) {
-      problems.Add(file, "unreadable", "cannot be read (it is listed as the whole population)");
+      problems.Add(file, kUnreadable, "cannot be read (it is listed as the whole population)");
       continue;
     }
     if (bytes.size() < kPopHeaderBytes)
@@ -571,12 +576,12 @@ void CheckSubpopulations(const std::string& folder, Problems& problems) {
 
 // ---- the command ------------------------------------------------------------
 
-int CmdValidate(const Args& args) {
+int CmdValidate(const Args& args, OutputFormat) {
   CountLimits limits;
   for (std::size_t i = 1; i < args.size(); i += 2) {
     const std::string& option = args[i];
     if (option != "--factor" && option != "--min-count")
-      return UsageError("unknown option \"" + option + "\"\n" + kUsage);
+      return UsageError("unknown option \"" + option + "\"");
     if (i + 1 >= args.size()) return UsageError(option + " needs a value");
     const std::string& value = args[i + 1];
     if (option == "--factor") {
@@ -605,12 +610,20 @@ int CmdValidate(const Args& args) {
     return kExitOk;
   }
   std::cout << Plural(problems.Total(), "problem", "problems") << " found\n";
-  return 1;
+  return problems.Unreadable() ? kExitUnreadable : kExitProblems;
 }
 
 const CommandRegistrar kValidate(
-    {"validate", CmdValidate, "validate [--factor F] [--min-count M]   check the census files and list every problem",
-     85});
+    {"validate", CmdValidate, "validate [--factor F] [--min-count M]", "check the census files and list every problem",
+     "Checks data.mle, zData.gcd, Otazky.txt and the files of Populace and prints\n"
+     "every problem, one line each (\"FILE[:LINE]: text\"), then how many were found.\n"
+     "Exit code 0 without problems, 1 with problems, 3 when a file could not be\n"
+     "read at all (missing or unreadable).\n"
+     "  --factor F      observed counts and model sizes further apart than this\n"
+     "                  factor (above 1, default 2) are reported\n"
+     "  --min-count M   only where either reaches M persons (default 1% of the\n"
+     "                  respondents)\n",
+     85, false, true});
 
 }  // namespace
 }  // namespace orbica::cli
