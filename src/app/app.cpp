@@ -10,6 +10,7 @@
 #include <QUrl>
 
 #include "app/answer_list.h"
+#include "app/census_opener.h"
 #include "app/child_frame.h"
 #include "app/dialogs.h"
 #include "app/dokument.h"
@@ -112,7 +113,7 @@ bool CApp::OnCommand(int id) {
       return true;
     case cmd::kPaper:
       // Nothing is reported when no viewer opens.
-      QDesktopServices::openUrl(QUrl::fromLocalFile(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("paper.pdf"))));
+      QDesktopServices::openUrl(QUrl::fromLocalFile(ShareFile(QStringLiteral("paper.pdf"))));
       return true;
     case cmd::kNewWindow:
       if (mainFrame_) mainFrame_->NewHistogramWindow();

@@ -1,19 +1,10 @@
 // render: draws a histogram window's graph into a PNG, SVG or PDF file.
-#include <QImage>
-#include <QMarginsF>
-#include <QPageLayout>
-#include <QPageSize>
-#include <QPainter>
-#include <QPdfWriter>
 #include <QString>
-#include <QSvgGenerator>
-#include <algorithm>
-#include <cctype>
 #include <iostream>
 #include <memory>
 #include <optional>
 
-#include "app/canvas/qt_canvas.h"
+#include "app/canvas/graph_file.h"
 #include "cli/cli_common.h"
 #include "cli/commands.h"
 #include "cli/gui_session.h"
@@ -26,8 +17,6 @@ namespace {
 
 constexpr int kMaxImageExtent = 8192;
 
-enum class OutputKind { kPng, kSvg, kPdf };
-
 struct RenderOptions {
   int style = -1;
   int question = -1;
@@ -37,7 +26,7 @@ struct RenderOptions {
   int width = 1024;
   int height = 700;
   std::string out;
-  OutputKind kind = OutputKind::kPng;
+  GraphFileKind kind = GraphFileKind::kPng;
   std::vector<ConditionSet> sets;
 };
 
@@ -58,18 +47,6 @@ bool ParseSize(const std::string& text, int& width, int& height) {
   width = static_cast<int>(*w);
   height = static_cast<int>(*h);
   return true;
-}
-
-std::optional<OutputKind> KindOf(const std::string& path) {
-  const std::size_t dot = path.find_last_of('.');
-  if (dot == std::string::npos) return std::nullopt;
-  std::string extension = path.substr(dot + 1);
-  std::transform(extension.begin(), extension.end(), extension.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  if (extension == "png") return OutputKind::kPng;
-  if (extension == "svg") return OutputKind::kSvg;
-  if (extension == "pdf") return OutputKind::kPdf;
-  return std::nullopt;
 }
 
 // Reads the options; on a mistake prints it and returns the usage exit code.
@@ -97,7 +74,7 @@ std::optional<int> ParseRenderOptions(const Args& args, RenderOptions& options) 
     } else if (word == "--out") {
       if (!hasValue) return UsageError("--out needs a file name");
       options.out = args[++i];
-      const auto kind = KindOf(options.out);
+      const auto kind = GraphFileKindOf(QString::fromStdString(options.out));
       if (!kind) return UsageError("the output file \"" + options.out + "\" must end in .png, .svg or .pdf");
       options.kind = *kind;
     } else if (word == "--behind") {
@@ -123,15 +100,6 @@ std::optional<int> ParseRenderOptions(const Args& args, RenderOptions& options) 
     options.sets.push_back(*set);
   }
   return std::nullopt;
-}
-
-// Draws on `device` with a fresh painter; false when painting cannot start.
-bool DrawOn(QPaintDevice& device, BaseGraph& graph, int width, int height) {
-  QPainter painter;
-  if (!painter.begin(&device)) return false;
-  QtCanvas canvas(painter);
-  DrawHistogramWindow(canvas, graph, width, height, 0);
-  return painter.end();
 }
 
 int CmdRender(const Args& args, OutputFormat) {
@@ -170,36 +138,9 @@ int CmdRender(const Args& args, OutputFormat) {
   graph->SetArrangement(options.behind ? kArrangementBehind : kArrangementBeside);
 
   GuiSession gui;
-  const QString path = QString::fromStdString(options.out);
-  bool written = false;
-  switch (options.kind) {
-    case OutputKind::kPng: {
-      QImage image(options.width, options.height, QImage::Format_RGB32);
-      image.fill(Qt::white);
-      written = DrawOn(image, *graph, options.width, options.height) && image.save(path, "PNG");
-      break;
-    }
-    case OutputKind::kSvg: {
-      QSvgGenerator generator;
-      generator.setFileName(path);
-      generator.setSize(QSize(options.width, options.height));
-      generator.setViewBox(QRect(0, 0, options.width, options.height));
-      generator.setResolution(96);
-      generator.setTitle(QStringLiteral("Frequencies for question %1").arg(options.question + 1));
-      written = DrawOn(generator, *graph, options.width, options.height);
-      break;
-    }
-    case OutputKind::kPdf: {
-      QPdfWriter writer(path);
-      writer.setResolution(96);
-      writer.setPageLayout(QPageLayout(
-          QPageSize(QSizeF(options.width / 96.0, options.height / 96.0), QPageSize::Inch, QString(),
-                    QPageSize::ExactMatch),
-          QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-      written = DrawOn(writer, *graph, options.width, options.height);
-      break;
-    }
-  }
+  const bool written =
+      WriteGraphFile(*graph, QString::fromStdString(options.out), options.kind, options.width, options.height,
+                     QStringLiteral("Frequencies for question %1").arg(options.question + 1));
   if (!written) {
     std::cerr << "orbica-cli: cannot write \"" << options.out << "\"\n";
     return kExitLoadFailure;
