@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryFile>
@@ -165,6 +166,19 @@ bool ReleaseModifiedSlots(AppContext& context) {
   return true;
 }
 
+CensusSession* SessionOf(const CApp& app) { return qobject_cast<CensusSession*>(app.parent()); }
+
+void FillRecentMenu(QMenu& menu, CensusSession& session) {
+  menu.clear();
+  const QStringList recent = RecentCensuses();
+  for (qsizetype i = 0; i < recent.size(); ++i) {
+    // "&1 /path/to/census": the number is the menu's accelerator.
+    QAction* action = menu.addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(recent[i])));
+    QObject::connect(action, &QAction::triggered, &session, [&session, i] { session.OpenRecent(static_cast<int>(i)); });
+  }
+  menu.setEnabled(!recent.isEmpty());
+}
+
 CensusSession::CensusSession(Notifier* notifier, QObject* parent)
     : QObject(parent), notifier_(notifier), sampleSource_(ShareFile(QStringLiteral("sample"))) {}
 
@@ -194,6 +208,7 @@ bool CensusSession::Launch(const QString& folder) {
   // Window numbers, and with them the placements they look up, start afresh.
   CChildFrame::ResetNumbering();
   auto app = std::make_unique<CApp>(path, notifier_);
+  app->setParent(this);  // SessionOf finds the session; the pointer below owns it
   if (!app->InitInstance()) return false;
   app_ = std::move(app);
   folder_ = path;
@@ -249,13 +264,21 @@ void CensusSession::Finish() {
 void CensusSession::ChooseAndOpen() {
   QWidget* parent = app_ ? app_->MainFrame() : nullptr;
   const QString folder = QFileDialog::getExistingDirectory(parent, tr("Open census folder"), folder_);
-  if (!folder.isEmpty()) Open(folder);
+  if (!folder.isEmpty()) OpenLater(folder);
 }
 
-bool CensusSession::OpenRecent(int index) {
+void CensusSession::OpenRecent(int index) {
   const QStringList recent = RecentCensuses();
-  if (index < 0 || index >= recent.size()) return false;
-  return Open(recent[index]);
+  if (index >= 0 && index < recent.size()) OpenLater(recent[index]);
+}
+
+void CensusSession::OpenSample() {
+  const QString copy = SampleFolder();
+  if (!copy.isEmpty()) OpenLater(copy);
+}
+
+void CensusSession::OpenLater(const QString& folder) {
+  QMetaObject::invokeMethod(this, [this, folder] { Open(folder); }, Qt::QueuedConnection);
 }
 
 QString CensusSession::SampleFolder() {
@@ -263,11 +286,6 @@ QString CensusSession::SampleFolder() {
   const QString copy = WritableSampleCopy(sampleSource_, &error);
   if (copy.isEmpty()) Messages().Show(error.toStdString(), kOpenCaption, MessageIcon::Error);
   return copy;
-}
-
-bool CensusSession::OpenSample() {
-  const QString copy = SampleFolder();
-  return !copy.isEmpty() && Open(copy);
 }
 
 bool CensusSession::RunStartDialog() {

@@ -12,6 +12,7 @@
 
 #include "model/notifier.h"
 
+class QMenu;
 class QWidget;
 
 namespace orbica {
@@ -61,6 +62,15 @@ QString WritableSampleCopy(const QString& source, QString* error);
 // that was asked for fails: the census must then stay open.
 bool ReleaseModifiedSlots(AppContext& context);
 
+class CensusSession;
+
+// The session that runs `app` (its parent), or null for an application of its own.
+CensusSession* SessionOf(const CApp& app);
+
+// Fills `menu` ("Recent censuses") with the recent folders, each opening its
+// census through `session`; disabled when there are none.
+void FillRecentMenu(QMenu& menu, CensusSession& session);
+
 // Runs the program on one census at a time.
 class CensusSession : public QObject {
   Q_OBJECT
@@ -92,12 +102,16 @@ class CensusSession : public QObject {
   void Finish();
 
  public Q_SLOTS:
+  // The menu commands. Each opens once control is back in the event loop, as
+  // the windows of the running census (the menu's own among them) close.
   // "Open census…": asks for a folder and opens it.
   void ChooseAndOpen();
   // Opens a folder of RecentCensuses().
-  bool OpenRecent(int index);
+  void OpenRecent(int index);
   // Opens the user's copy of the sample census.
-  bool OpenSample();
+  void OpenSample();
+  // Open(folder), once control is back in the event loop.
+  void OpenLater(const QString& folder);
 
  Q_SIGNALS:
   // A census started (the first or another); the recent list has changed.
