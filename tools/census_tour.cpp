@@ -18,22 +18,12 @@
 #include "app/histogram_view.h"
 #include "app/main_frame.h"
 #include "app/start_dialog.h"
+#include "screen_shot.h"
 
 namespace {
 
-void Settle(int ms = 300) {
-  QElapsedTimer clock;
-  clock.start();
-  while (clock.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-}
-
-void Shot(const QString& folder, const QString& name) {
-  Settle();
-  const QPixmap screen = QGuiApplication::primaryScreen()->grabWindow(0);
-  const QString path = QDir(folder).filePath(name);
-  std::printf("%s %s\n", screen.save(path) ? "wrote" : "could not write", qPrintable(path));
-  std::fflush(stdout);
-}
+using orbica::tour::Settle;
+using orbica::tour::Shot;
 
 // Runs `action` on the next modal dialog once it shows.
 void OnModal(const std::function<void(QWidget*)>& action) {
