@@ -24,7 +24,8 @@ namespace orbica {
 namespace {
 
 constexpr const char* kRecentKey = "recentCensuses";
-constexpr const char* kOpenCaption = "Open census";
+// The caption of the boxes about opening a census.
+std::string OpenCaption() { return QCoreApplication::translate("CensusSession", "Open census").toStdString(); }
 
 QString Absolute(const QString& folder) { return QDir::cleanPath(QDir(folder).absolutePath()); }
 
@@ -201,7 +202,7 @@ bool CensusSession::StartOn(const QString& folder) { return Launch(folder); }
 bool CensusSession::Launch(const QString& folder) {
   const QString path = Absolute(folder);
   if (!QDir::setCurrent(path)) {
-    Messages().Show(tr("The census folder %1 cannot be opened.").arg(path).toStdString(), kOpenCaption,
+    Messages().Show(tr("The census folder %1 cannot be opened.").arg(path).toStdString(), OpenCaption(),
                     MessageIcon::Error);
     return false;
   }
@@ -219,7 +220,7 @@ bool CensusSession::Launch(const QString& folder) {
                        "cannot be kept there.")
                         .arg(path)
                         .toStdString(),
-                    kOpenCaption, MessageIcon::Warning);
+                    OpenCaption(), MessageIcon::Warning);
   }
   Q_EMIT CensusOpened(path);
   return true;
@@ -284,7 +285,7 @@ void CensusSession::OpenLater(const QString& folder) {
 QString CensusSession::SampleFolder() {
   QString error;
   const QString copy = WritableSampleCopy(sampleSource_, &error);
-  if (copy.isEmpty()) Messages().Show(error.toStdString(), kOpenCaption, MessageIcon::Error);
+  if (copy.isEmpty()) Messages().Show(error.toStdString(), OpenCaption(), MessageIcon::Error);
   return copy;
 }
 
