@@ -27,22 +27,13 @@
 #include "app/pop_dialog.h"
 #include "app/question_list_dialog.h"
 #include "app/translations.h"
+#include "screen_shot.h"
 #include "survey/settings.h"
 
 namespace {
 
-void Settle(int ms = 300) {
-  QElapsedTimer clock;
-  clock.start();
-  while (clock.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-}
-
-void Shot(const QString& folder, const QString& name) {
-  Settle();
-  const QPixmap screen = QGuiApplication::primaryScreen()->grabWindow(0);
-  const QString path = QDir(folder).filePath(name);
-  std::printf("%s %s\n", screen.save(path) ? "wrote" : "could not write", qPrintable(path));
-}
+using orbica::tour::Settle;
+using orbica::tour::Shot;
 
 // Identity of the listed subpopulation with this name (1 when there is none).
 int IdentityOf(orbica::CApp& app, const std::string& name) {

@@ -14,6 +14,7 @@
 #include "app/analysis_results.h"
 #include "app/analysis_run.h"
 #include "app/answer_list.h"
+#include "app/census_opener.h"
 #include "app/child_frame.h"
 #include "app/cross_table_window.h"
 #include "app/dialogs.h"
@@ -156,8 +157,7 @@ void CApp::ConnectActions() {
   on("help.gettingStarted", [this] { ShowGettingStarted(true); });
   on("help.paper", [] {
     // Nothing is reported when no viewer opens.
-    QDesktopServices::openUrl(
-        QUrl::fromLocalFile(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("paper.pdf"))));
+    QDesktopServices::openUrl(QUrl::fromLocalFile(ShareFile(QStringLiteral("paper.pdf"))));
   });
   on("histogram.newWindow", [this] { mainFrame_->NewHistogramWindow(); });
   on("histogram.pageSetup", [this] {

@@ -77,7 +77,9 @@ CMainFrame::~CMainFrame() {
   // The windows close as the frame goes: nothing is to be updated any more.
   disconnect(mdi_, nullptr, this, nullptr);
   for (const QMetaObject::Connection& connection : viewConnections_) disconnect(connection);
-  for (CChildFrame* frame : ChildFrames()) disconnect(frame, nullptr, this, nullptr);
+  // Closed windows waiting for deletion are no longer listed by the area, but
+  // they still go with it.
+  for (CChildFrame* frame : findChildren<CChildFrame*>()) disconnect(frame, nullptr, this, nullptr);
 }
 
 void CMainFrame::ConnectOwnActions() {

@@ -14,6 +14,9 @@ namespace orbica::cli {
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitLoadFailure = 1;
 inline constexpr int kExitUsage = 2;
+// validate: problems were found; a file could not be read at all.
+inline constexpr int kExitProblems = 1;
+inline constexpr int kExitUnreadable = 3;
 
 using Args = std::vector<std::string>;
 

@@ -19,9 +19,6 @@
 namespace orbica::cli {
 namespace {
 
-constexpr const char* kUsage =
-    "usage: orbica-cli analyze --criterion K [--first A] [--second B] [--length F] [--threshold T] [--weight W] "
-    "[--threads N]";
 constexpr int kExitStopped = 130;
 
 volatile std::sig_atomic_t interrupted = 0;
@@ -93,7 +90,7 @@ struct Options {
 int ParseOptions(const Args& args, Options& o) {
   for (std::size_t i = 1; i < args.size(); i += 2) {
     const std::string& option = args[i];
-    if (i + 1 >= args.size()) return UsageError(option + " needs a value\n" + kUsage);
+    if (i + 1 >= args.size()) return UsageError(option + " needs a value");
     const std::string& value = args[i + 1];
     if (option == "--criterion") {
       const auto k = ParseInteger(value, 0, kCriterionCount - 1);
@@ -120,10 +117,10 @@ int ParseOptions(const Args& args, Options& o) {
       if (!n) return UsageError("bad --threads \"" + value + "\" (1..1024)");
       o.threads = static_cast<int>(*n);
     } else {
-      return UsageError("unknown option \"" + option + "\"\n" + kUsage);
+      return UsageError("unknown option \"" + option + "\"");
     }
   }
-  if (o.criterion < 0) return UsageError(std::string("--criterion is required\n") + kUsage);
+  if (o.criterion < 0) return UsageError("--criterion is required");
   return kExitOk;
 }
 
@@ -151,7 +148,7 @@ int TakeChoices(const Options& o, int& first, int& second) {
   return kExitOk;
 }
 
-int CmdAnalyze(const Args& args) {
+int CmdAnalyze(const Args& args, OutputFormat format) {
   Options options;
   if (const int status = ParseOptions(args, options); status != kExitOk) return status;
   int first = -1, second = -1;
@@ -207,6 +204,19 @@ int CmdAnalyze(const Args& args) {
     }
     return kExitLoadFailure;
   }
+  if (format != OutputFormat::kTsv) {
+    Report report;
+    report.Field("title", title);
+    report.rowsName = "results";
+    report.columns = {"rank", "code", "score", "value", "difference", "true_size"};
+    for (int i = 0; i < analysis.ResultCount(); ++i) {
+      const CInfPopulace& result = analysis.Result(i);
+      report.Row({std::int64_t{i + 1}, CompactCode(result.Masks()), hits[static_cast<std::size_t>(i)].score,
+                  result.criterionValue, result.difference, result.trueSize});
+    }
+    WriteReport(std::cout, report, format);
+    return kExitOk;
+  }
   std::string out = title + '\n';
   for (int i = 0; i < analysis.ResultCount(); ++i) {
     const CInfPopulace& result = analysis.Result(i);
@@ -218,10 +228,22 @@ int CmdAnalyze(const Args& args) {
   return kExitOk;
 }
 
-const CommandRegistrar kAnalyze({"analyze", CmdAnalyze,
-                                 "analyze --criterion K [--first A] [--second B] [--length F] [--threshold T] "
-                                 "[--weight W] [--threads N]   ranked search of the analysis",
-                                 70});
+const CommandRegistrar kAnalyze(
+    {"analyze", CmdAnalyze,
+     "analyze --criterion K [--first A] [--second B] [--length F] [--threshold T] [--weight W] [--threads N]",
+     "ranked search of the analysis",
+     "Runs the analysis search of criterion K (0..5) over the records of zData.gcd\n"
+     "and prints its title, then one line per result: rank, code, score, criterion\n"
+     "value, difference and true size, separated by tabs. Ctrl+C stops the search\n"
+     "(exit code 130).\n"
+     "  --first A, --second B   the analysed questions (criteria 2 and 3: numbers\n"
+     "                          1..24) or answers (criteria 4 and 5: such as 5c)\n"
+     "  --length F              most conditions in a result, 1..3 (default 2)\n"
+     "  --threshold T           difference threshold for longer conditions (default 0)\n"
+     "  --weight W              significance 0..1 of the difference in the score\n"
+     "                          (default 0: ranked by the criterion value alone)\n"
+     "  --threads N             search threads (default: one per processor)\n",
+     70, true, true});
 
 }  // namespace
 }  // namespace orbica::cli

@@ -12,13 +12,21 @@ namespace {
 // messages go to standard error.
 bool LoadCensus(AppContext& context) { return context.LoadModel() == 0; }
 
-
-int CmdInfo(const Args& args) {
-  if (args.size() != 1) return UsageError("usage: orbica-cli info");
+int CmdInfo(const Args& args, OutputFormat format) {
+  if (args.size() != 1) return UsageError("info takes no arguments");
   StreamNotifier notifier(std::cerr);
   AppContext context(notifier);
   if (!LoadCensus(context)) return kExitLoadFailure;
   const CModel& model = context.model;
+  if (format != OutputFormat::kTsv) {
+    Report report;
+    report.Field("components", std::int64_t{model.Components()});
+    report.Field("respondents", std::int64_t{model.Respondents()});
+    report.Field("records", static_cast<std::int64_t>(model.Counts().RecordsRead()));
+    report.Field("skipped", static_cast<std::int64_t>(model.Counts().RecordsSkipped()));
+    WriteReport(std::cout, report, format);
+    return kExitOk;
+  }
   std::cout << "components " << model.Components() << '\n'
             << "respondents " << model.Respondents() << '\n'
             << "records " << model.Counts().RecordsRead() << '\n'
@@ -26,39 +34,72 @@ int CmdInfo(const Args& args) {
   return kExitOk;
 }
 
-int CmdProb(const Args& args) {
-  if (args.size() < 2) return UsageError("usage: orbica-cli prob CODE");
-  const auto set = ParseCodeOrComplain(JoinWords(args, 1));
+int CmdProb(const Args& args, OutputFormat format) {
+  if (args.size() < 2) return UsageError("prob needs a CODE");
+  const std::string code = JoinWords(args, 1);
+  const auto set = ParseCodeOrComplain(code);
   if (!set) return kExitUsage;
   StreamNotifier notifier(std::cerr);
   AppContext context(notifier);
   if (!LoadCensus(context)) return kExitLoadFailure;
   double deviation = 0.0;
   const double p = context.model.Probability(*set, &deviation);
-  std::cout << Exact(p) << ' ' << Exact(deviation) << ' ' << PersonsOf(context.model.Respondents(), p) << ' '
-            << context.model.Counts().Count(*set) << '\n';
+  const std::int64_t persons = PersonsOf(context.model.Respondents(), p);
+  const std::int64_t observed = context.model.Counts().Count(*set);
+  if (format != OutputFormat::kTsv) {
+    Report report;
+    report.Field("code", code);
+    report.Field("probability", p);
+    report.Field("deviation", deviation);
+    report.Field("persons", persons);
+    report.Field("observed", observed);
+    WriteReport(std::cout, report, format);
+    return kExitOk;
+  }
+  std::cout << Exact(p) << ' ' << Exact(deviation) << ' ' << persons << ' ' << observed << '\n';
   return kExitOk;
 }
 
-int CmdDist(const Args& args) {
-  if (args.size() < 3) return UsageError("usage: orbica-cli dist Q CODE");
+int CmdDist(const Args& args, OutputFormat format) {
+  if (args.size() < 3) return UsageError("dist needs a question number Q and a CODE");
   const auto question = ParseQuestionNumber(args[1]);
   if (!question) return UsageError("bad question number \"" + args[1] + "\" (questions are 1..24)");
-  const auto set = ParseCodeOrComplain(JoinWords(args, 2));
+  const std::string code = JoinWords(args, 2);
+  const auto set = ParseCodeOrComplain(code);
   if (!set) return kExitUsage;
   StreamNotifier notifier(std::cerr);
   AppContext context(notifier);
   if (!LoadCensus(context)) return kExitLoadFailure;
   double shares[kMaxAnswers], deviations[kMaxAnswers];
   context.model.AnswerDistribution(*question, *set, shares, deviations);
-  for (int a = 0; a < context.model.AnswerCount(*question); ++a)
-    std::cout << Exact(shares[a]) << ' ' << Exact(deviations[a]) << '\n';
+  const int answers = context.model.AnswerCount(*question);
+  if (format != OutputFormat::kTsv) {
+    Report report;
+    report.Field("question", std::int64_t{*question + 1});
+    report.Field("code", code);
+    report.rowsName = "answers";
+    report.columns = {"answer", "share", "deviation"};
+    for (int a = 0; a < answers; ++a) report.Row({std::int64_t{a + 1}, shares[a], deviations[a]});
+    WriteReport(std::cout, report, format);
+    return kExitOk;
+  }
+  for (int a = 0; a < answers; ++a) std::cout << Exact(shares[a]) << ' ' << Exact(deviations[a]) << '\n';
   return kExitOk;
 }
 
-const CommandRegistrar kInfo({"info", CmdInfo, "info                      model and records summary", 10});
-const CommandRegistrar kProb({"prob", CmdProb, "prob CODE                 P(S), deviation, size and observed count", 20});
-const CommandRegistrar kDist({"dist", CmdDist, "dist Q CODE               answer shares of question Q inside CODE", 30});
+const CommandRegistrar kInfo({"info", CmdInfo, "info", "model and records summary",
+                              "Prints the model's component and respondent counts and how many records of\n"
+                              "zData.gcd were read and skipped, one \"name value\" line each.\n",
+                              10, true});
+const CommandRegistrar kProb({"prob", CmdProb, "prob CODE", "P(S), deviation, size and observed count",
+                              "Prints the probability of the subpopulation CODE, its deviation from the\n"
+                              "observed counts, its size in persons (trunc(N x P)) and its observed count\n"
+                              "(-1 when zData.gcd has none), separated by blanks.\n",
+                              20, true});
+const CommandRegistrar kDist({"dist", CmdDist, "dist Q CODE", "answer shares of question Q inside CODE",
+                              "Prints one line per answer of question Q (1..24): its share inside the\n"
+                              "subpopulation CODE and the share's deviation, separated by a blank.\n",
+                              30, true});
 
 }  // namespace
 }  // namespace orbica::cli

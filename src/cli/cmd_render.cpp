@@ -1,21 +1,13 @@
 // render: draws a histogram window's graph into a PNG, SVG or PDF file.
 #include <QFontMetrics>
 #include <QGuiApplication>
-#include <QImage>
-#include <QMarginsF>
-#include <QPageLayout>
-#include <QPageSize>
-#include <QPainter>
-#include <QPdfWriter>
 #include <QString>
-#include <QSvgGenerator>
 #include <algorithm>
-#include <cctype>
 #include <iostream>
 #include <memory>
 #include <optional>
 
-#include "app/canvas/qt_canvas.h"
+#include "app/canvas/graph_file.h"
 #include "cli/cli_common.h"
 #include "cli/commands.h"
 #include "cli/gui_session.h"
@@ -26,14 +18,9 @@
 namespace orbica::cli {
 namespace {
 
-constexpr const char* kRenderUsage =
-    "usage: orbica-cli render --style bar2d|bar3d|cylinder|pie --question Q [--behind] [--absolute] "
-    "[--no-errors] [--no-highlight] [--size WxH] --out FILE CODE...";
 constexpr int kMaxImageExtent = 8192;
 // The navigation panel under a histogram window's graph is 14 dialog units high.
 constexpr int kPanelHeightUnits = 14;
-
-enum class OutputKind { kPng, kSvg, kPdf };
 
 struct RenderOptions {
   int style = -1;
@@ -45,7 +32,7 @@ struct RenderOptions {
   int width = 1024;
   int height = 700;
   std::string out;
-  OutputKind kind = OutputKind::kPng;
+  GraphFileKind kind = GraphFileKind::kPng;
   std::vector<ConditionSet> sets;
 };
 
@@ -66,18 +53,6 @@ bool ParseSize(const std::string& text, int& width, int& height) {
   width = static_cast<int>(*w);
   height = static_cast<int>(*h);
   return true;
-}
-
-std::optional<OutputKind> KindOf(const std::string& path) {
-  const std::size_t dot = path.find_last_of('.');
-  if (dot == std::string::npos) return std::nullopt;
-  std::string extension = path.substr(dot + 1);
-  std::transform(extension.begin(), extension.end(), extension.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  if (extension == "png") return OutputKind::kPng;
-  if (extension == "svg") return OutputKind::kSvg;
-  if (extension == "pdf") return OutputKind::kPdf;
-  return std::nullopt;
 }
 
 // Reads the options; on a mistake prints it and returns the usage exit code.
@@ -105,7 +80,7 @@ std::optional<int> ParseRenderOptions(const Args& args, RenderOptions& options) 
     } else if (word == "--out") {
       if (!hasValue) return UsageError("--out needs a file name");
       options.out = args[++i];
-      const auto kind = KindOf(options.out);
+      const auto kind = GraphFileKindOf(QString::fromStdString(options.out));
       if (!kind) return UsageError("the output file \"" + options.out + "\" must end in .png, .svg or .pdf");
       options.kind = *kind;
     } else if (word == "--behind") {
@@ -122,9 +97,9 @@ std::optional<int> ParseRenderOptions(const Args& args, RenderOptions& options) 
       codes.push_back(word);
     }
   }
-  if (options.style < 0) return UsageError("--style is missing\n" + std::string(kRenderUsage));
-  if (!haveQuestion) return UsageError("--question is missing\n" + std::string(kRenderUsage));
-  if (options.out.empty()) return UsageError("--out is missing\n" + std::string(kRenderUsage));
+  if (options.style < 0) return UsageError("--style is missing");
+  if (!haveQuestion) return UsageError("--question is missing");
+  if (options.out.empty()) return UsageError("--out is missing");
   if (codes.empty()) return UsageError("no subpopulation CODE given (one to four)");
   if (codes.size() > kDisplaySlots) return UsageError("at most four subpopulation codes can be shown");
   for (const std::string& code : codes) {
@@ -141,16 +116,7 @@ int PanelHeight() {
   return kPanelHeightUnits * std::max(QFontMetrics(QGuiApplication::font()).height(), 1) / 8;
 }
 
-// Draws on `device` with a fresh painter; false when painting cannot start.
-bool DrawOn(QPaintDevice& device, BaseGraph& graph, int width, int height) {
-  QPainter painter;
-  if (!painter.begin(&device)) return false;
-  QtCanvas canvas(painter);
-  DrawHistogramWindow(canvas, graph, width, height, PanelHeight());
-  return painter.end();
-}
-
-int CmdRender(const Args& args) {
+int CmdRender(const Args& args, OutputFormat) {
   RenderOptions options;
   if (const auto failure = ParseRenderOptions(args, options)) return *failure;
 
@@ -187,36 +153,9 @@ int CmdRender(const Args& args) {
   graph->SetArrangement(options.behind ? kArrangementBehind : kArrangementBeside);
 
   GuiSession gui;
-  const QString path = QString::fromStdString(options.out);
-  bool written = false;
-  switch (options.kind) {
-    case OutputKind::kPng: {
-      QImage image(options.width, options.height, QImage::Format_RGB32);
-      image.fill(Qt::white);
-      written = DrawOn(image, *graph, options.width, options.height) && image.save(path, "PNG");
-      break;
-    }
-    case OutputKind::kSvg: {
-      QSvgGenerator generator;
-      generator.setFileName(path);
-      generator.setSize(QSize(options.width, options.height));
-      generator.setViewBox(QRect(0, 0, options.width, options.height));
-      generator.setResolution(96);
-      generator.setTitle(QStringLiteral("Frequencies for question %1").arg(options.question + 1));
-      written = DrawOn(generator, *graph, options.width, options.height);
-      break;
-    }
-    case OutputKind::kPdf: {
-      QPdfWriter writer(path);
-      writer.setResolution(96);
-      writer.setPageLayout(QPageLayout(
-          QPageSize(QSizeF(options.width / 96.0, options.height / 96.0), QPageSize::Inch, QString(),
-                    QPageSize::ExactMatch),
-          QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-      written = DrawOn(writer, *graph, options.width, options.height);
-      break;
-    }
-  }
+  const bool written =
+      WriteGraphFile(*graph, QString::fromStdString(options.out), options.kind, options.width, options.height,
+                     QStringLiteral("Frequencies for question %1").arg(options.question + 1), PanelHeight());
   if (!written) {
     std::cerr << "orbica-cli: cannot write \"" << options.out << "\"\n";
     return kExitLoadFailure;
@@ -224,10 +163,19 @@ int CmdRender(const Args& args) {
   return kExitOk;
 }
 
-const CommandRegistrar kRender({"render", CmdRender,
-                                "render --style S --question Q [--behind] [--absolute] [--no-errors] [--no-highlight] [--size WxH] "
-                                "--out FILE CODE...   draw a histogram (PNG, SVG or PDF)",
-                                60});
+const CommandRegistrar kRender(
+    {"render", CmdRender,
+     "render --style S --question Q [--behind] [--absolute] [--no-errors] [--no-highlight] [--size WxH] --out FILE CODE...",
+     "draw a histogram (PNG, SVG or PDF)",
+     "Draws the graph of a histogram window for question Q (1..24) with one to four\n"
+     "subpopulations CODE... into FILE; its name ends in .png, .svg or .pdf.\n"
+     "  --style S      bar2d, bar3d, cylinder or pie\n"
+     "  --behind       bars of several subpopulations behind each other (default beside)\n"
+     "  --absolute     numbers of persons instead of shares in percent\n"
+     "  --no-errors    without the error boxes\n"
+     "  --no-highlight without the highlighted label of answer 1\n"
+     "  --size WxH     picture size in pixels, each 1..8192 (default 1024x700)\n",
+     60, false, true});
 
 }  // namespace
 }  // namespace orbica::cli

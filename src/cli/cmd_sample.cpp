@@ -11,10 +11,12 @@
 namespace orbica::cli {
 namespace {
 
-int CmdSample(const Args& args) {
-  if (args.size() < 2) return UsageError("usage: orbica-cli sample DIR [--seed S] [--components C] [--respondents N]");
+int CmdSample(const Args& args, OutputFormat) {
+  if (args.size() < 2) return UsageError("sample needs a folder DIR");
   SampleOptions options;
   const std::string folder = args[1];
+  // A folder named like an option is far more likely a mistyped option.
+  if (folder.size() > 1 && folder[0] == '-') return UsageError("unknown option \"" + folder + "\"");
   for (std::size_t i = 2; i < args.size(); i += 2) {
     const std::string& option = args[i];
     if (i + 1 >= args.size()) return UsageError(option + " needs a value");
@@ -51,8 +53,9 @@ int CmdSample(const Args& args) {
   return kExitOk;
 }
 
-int CmdPaper(const Args& args) {
-  if (args.size() != 2) return UsageError("usage: orbica-cli paper FILE");
+int CmdPaper(const Args& args, OutputFormat) {
+  if (args.size() != 2) return UsageError("paper needs one output FILE");
+  if (args[1].size() > 1 && args[1][0] == '-') return UsageError("unknown option \"" + args[1] + "\"");
   GuiSession gui;
   std::string error;
   if (!WritePaperPdf(args[1], error)) {
@@ -62,9 +65,17 @@ int CmdPaper(const Args& args) {
   return kExitOk;
 }
 
-const CommandRegistrar kPaper({"paper", CmdPaper, "paper FILE                write the methodology note (PDF)", 95});
-const CommandRegistrar kSample({"sample", CmdSample,
-                                "sample DIR [--seed S] [--components C] [--respondents N]   write a sample census", 90});
+const CommandRegistrar kPaper({"paper", CmdPaper, "paper FILE", "write the methodology note (PDF)",
+                               "Writes the methodology note that the viewer opens from Help > Paper as a PDF\n"
+                               "file FILE.\n",
+                               95, false, true});
+const CommandRegistrar kSample({"sample", CmdSample, "sample DIR [--seed S] [--components C] [--respondents N]",
+                                "write a sample census",
+                                "Writes a complete census into the folder DIR (created when missing): a model\n"
+                                "of C components (default 64) for N respondents (default 10,000,000) drawn\n"
+                                "with the seed S (default 1), its observed counts, the question texts, a few\n"
+                                "saved subpopulations, the getting-started text and the methodology note.\n",
+                                90, false, true});
 
 }  // namespace
 }  // namespace orbica::cli

@@ -14,17 +14,33 @@ namespace {
 
 bool IsWholePopulation(const ConditionSet& set) { return set == ConditionSet{}; }
 
-int CmdTable(const Args& args) {
-  if (args.size() < 4) return UsageError("usage: orbica-cli table TOP LEFT CODE");
+int CmdTable(const Args& args, OutputFormat format) {
+  if (args.size() < 4) return UsageError("table needs the question numbers TOP and LEFT and a CODE");
   const auto top = ParseQuestionNumber(args[1]);
   if (!top) return UsageError("bad top question number \"" + args[1] + "\" (questions are 1..24)");
   const auto left = ParseQuestionNumber(args[2]);
   if (!left) return UsageError("bad left question number \"" + args[2] + "\" (questions are 1..24)");
-  const auto set = ParseCodeOrComplain(JoinWords(args, 3));
+  const std::string code = JoinWords(args, 3);
+  const auto set = ParseCodeOrComplain(code);
   if (!set) return kExitUsage;
   StreamNotifier notifier(std::cerr);
   AppContext context(notifier);
   if (context.StartUp() != 0) return kExitLoadFailure;
+  if (format != OutputFormat::kTsv) {
+    // The numbers only: one record per pair of answers, the totals as fields.
+    const CrossTableCounts counts = ComputeCrossTable(*top, *left, context.model, *set);
+    Report report;
+    report.Field("top", std::int64_t{*top + 1});
+    report.Field("left", std::int64_t{*left + 1});
+    report.Field("code", code);
+    report.Field("total", counts.grandTotal);
+    report.rowsName = "cells";
+    report.columns = {"left_answer", "top_answer", "persons"};
+    for (int a = 0; a < counts.rows; ++a)
+      for (int b = 0; b < counts.columns; ++b) report.Row({std::int64_t{a + 1}, std::int64_t{b + 1}, counts.Cell(a, b)});
+    WriteReport(std::cout, report, format);
+    return kExitOk;
+  }
 
   auto population = std::make_unique<CPopulace>(kWholePopulationIdentity);
   population->Masks() = *set;
@@ -39,8 +55,8 @@ int CmdTable(const Args& args) {
   return kExitOk;
 }
 
-int CmdOrder(const Args& args) {
-  if (args.size() < 3) return UsageError("usage: orbica-cli order KIND CODE...");
+int CmdOrder(const Args& args, OutputFormat format) {
+  if (args.size() < 3) return UsageError("order needs an ordering KIND and one to four CODEs");
   const auto kind = ParseInteger(args[1], 0, 3);
   if (!kind) return UsageError("bad ordering kind \"" + args[1] + "\" (0 number, 1 max., 2 avg., 3 total difference)");
   if (args.size() - 2 > static_cast<std::size_t>(kDisplaySlots))
@@ -67,29 +83,58 @@ int CmdOrder(const Args& args) {
   }
   context.questions.Order(static_cast<int>(*kind), context.model, context.displayed.ShownConditionSets());
   const std::vector<int>& order = context.questions.QuestionOrder();
+  if (format != OutputFormat::kTsv) {
+    Report report;
+    report.Field("kind", *kind);
+    report.rowsName = "order";
+    report.columns = {"position", "question"};
+    for (std::size_t i = 0; i < order.size(); ++i)
+      report.Row({static_cast<std::int64_t>(i + 1), std::int64_t{order[i] + 1}});
+    WriteReport(std::cout, report, format);
+    return kExitOk;
+  }
   for (std::size_t i = 0; i < order.size(); ++i) std::cout << (i ? " " : "") << order[i] + 1;
   std::cout << '\n';
   return kExitOk;
 }
 
-int CmdPops(const Args& args) {
-  if (args.size() != 1) return UsageError("usage: orbica-cli pops");
+int CmdPops(const Args& args, OutputFormat format) {
+  if (args.size() != 1) return UsageError("pops takes no arguments");
   StreamNotifier notifier(std::cerr);
   AppContext context(notifier);
   if (context.StartUp() != 0) return kExitLoadFailure;
+  Report report;
+  report.rowsName = "subpopulations";
+  report.columns = {"identity", "code", "name"};
   for (const auto& entry : context.subpopulations.Entries()) {
     if (entry->Identity() == kWholePopulationIdentity) continue;
+    if (format != OutputFormat::kTsv) {
+      report.Row({std::int64_t{entry->Identity()}, CompactCode(entry->Masks()), entry->Name()});
+      continue;
+    }
     std::cout << entry->Identity() << '\t' << CompactCode(entry->Masks()) << '\t' << entry->Name() << '\n';
   }
+  if (format != OutputFormat::kTsv) WriteReport(std::cout, report, format);
   return kExitOk;
 }
 
-const CommandRegistrar kTable({"table", CmdTable,
-                               "table TOP LEFT CODE       cross table of questions TOP and LEFT inside CODE", 40});
-const CommandRegistrar kOrder({"order", CmdOrder,
-                               "order KIND CODE...        question order for the shown sets CODE... (KIND 0..3)", 50});
-const CommandRegistrar kPops({"pops", CmdPops,
-                              "pops                      saved subpopulations: identity, code, name", 60});
+const CommandRegistrar kTable({"table", CmdTable, "table TOP LEFT CODE",
+                               "cross table of questions TOP and LEFT inside CODE",
+                               "Prints the cross table of question TOP (columns) and question LEFT (rows),\n"
+                               "both 1..24, for the subpopulation CODE: estimated persons for every pair of\n"
+                               "answers with row and column totals, as monospaced text. csv and json give\n"
+                               "the numbers only: one record per pair of answers and the grand total.\n",
+                               40, true});
+const CommandRegistrar kOrder({"order", CmdOrder, "order KIND CODE...",
+                               "question order for the shown sets CODE... (KIND 0..3)",
+                               "Prints the question numbers in the browsing order of KIND (0 number, 1 max.,\n"
+                               "2 avg., 3 total difference) for one to four subpopulations CODE... shown as\n"
+                               "in display slots 0, 1, ..., on one line separated by blanks.\n",
+                               50, true});
+const CommandRegistrar kPops({"pops", CmdPops, "pops", "saved subpopulations: identity, code, name",
+                              "Prints one line per subpopulation saved in the folder Populace: its identity,\n"
+                              "its code and its name, separated by tabs.\n",
+                              60, true});
 
 }  // namespace
 }  // namespace orbica::cli

@@ -28,11 +28,12 @@
 namespace orbica::cli {
 namespace {
 
-constexpr const char* kUsage = "usage: orbica-cli validate [--factor F] [--min-count M]";
 // Problems of one kind listed before the rest are only counted.
 constexpr std::int64_t kListedPerKind = 10;
 // Lines of the description file are read in pieces of this many characters.
 constexpr std::size_t kLinePiece = 254;
+// The kind of problem of a file that cannot be read at all.
+constexpr const char* kUnreadable = "unreadable";
 
 std::string Number(double value) {
   char text[40];
@@ -55,6 +56,7 @@ class Problems {
   // `file` was printed ten times already; counts it either way.
   void Add(const std::string& file, const std::string& kind, const std::string& text, int line = 0) {
     ++total_;
+    if (kind == kUnreadable) unreadable_ = true;
     auto [it, inserted] = perKind_.try_emplace(file + '\n' + kind, 0);
     if (inserted) kinds_.push_back({file, kind});
     if (++it->second > kListedPerKind) return;
@@ -71,9 +73,12 @@ class Problems {
     }
   }
   std::int64_t Total() const { return total_; }
+  // Whether a file could not be read at all.
+  bool Unreadable() const { return unreadable_; }
 
  private:
   std::int64_t total_ = 0;
+  bool unreadable_ = false;
   std::map<std::string, std::int64_t> perKind_;
   std::vector<std::pair<std::string, std::string>> kinds_;
 };
@@ -102,7 +107,7 @@ std::unique_ptr<CModel> CheckModel(const std::string& path, Problems& problems) 
   unsigned char header[kModelHeaderBytes];
   const std::size_t headerBytes = input.Read(header, sizeof header);
   if (input.Status() != InputStatus::Ok) {
-    problems.Add(file, "unreadable", Unreadable(path, input.Status()) + " (the program does not start without it)");
+    problems.Add(file, kUnreadable, Unreadable(path, input.Status()) + " (the program does not start without it)");
     return nullptr;
   }
   const std::uint64_t size = input.Size();
@@ -125,7 +130,7 @@ std::unique_ptr<CModel> CheckModel(const std::string& path, Problems& problems) 
   RecordingNotifier quiet;
   auto model = std::make_unique<CModel>();
   if (model->Load(path, quiet, false) != 0) {
-    problems.Add(file, "unreadable", "cannot be loaded: " + (quiet.messages.empty() ? "" : quiet.messages[0].text));
+    problems.Add(file, kUnreadable, "cannot be loaded: " + (quiet.messages.empty() ? "" : quiet.messages[0].text));
     return nullptr;
   }
 
@@ -147,7 +152,7 @@ void CheckCounts(const std::string& path, const CModel* model, const CountLimits
   const std::string file = kCountsFileName;
   InputFile input(path);
   if (input.Status() != InputStatus::Ok) {
-    problems.Add(file, "unreadable", Unreadable(path, input.Status()) + " (no observed counts: every error is an estimate)");
+    problems.Add(file, kUnreadable, Unreadable(path, input.Status()) + " (no observed counts: every error is an estimate)");
     return;
   }
   if (input.Size() % kCountRecordBytes != 0)
@@ -372,7 +377,7 @@ void CheckDescriptions(const std::string& path, const CModel* model, Problems& p
   const std::string file = kQuestionsFileName;
   std::vector<unsigned char> bytes;
   if (const InputStatus status = ReadInputFile(path, bytes); status != InputStatus::Ok) {
-    problems.Add(file, "unreadable", Unreadable(path, status) + " (the program does not start without it)");
+    problems.Add(file, kUnreadable, Unreadable(path, status) + " (the program does not start without it)");
     return;
   }
   const std::int64_t before = problems.Total();
@@ -528,7 +533,7 @@ void CheckSubpopulations(const std::string& folder, Problems& problems) {
     if (it->is_regular_file(typeError) && IsPopFile(it->path())) names.push_back(it->path().filename().string());
   }
   if (ec) {
-    problems.Add(kSubpopulationFolderName, "unreadable", "cannot be listed (" + ec.message() + ")");
+    problems.Add(kSubpopulationFolderName, kUnreadable, "cannot be listed (" + ec.message() + ")");
     return;
   }
   std::sort(names.begin(), names.end());
@@ -536,7 +541,7 @@ void CheckSubpopulations(const std::string& folder, Problems& problems) {
     const std::string file = std::string(kSubpopulationFolderName) + "/" + name;
     std::vector<unsigned char> bytes;
     if (!ReadWholeFile((fs::path(folder) / name).string(), bytes)) {
-      problems.Add(file, "unreadable", "cannot be read (it is listed as the whole population)");
+      problems.Add(file, kUnreadable, "cannot be read (it is listed as the whole population)");
       continue;
     }
     if (bytes.size() < kPopHeaderBytes)
@@ -569,12 +574,12 @@ void CheckSubpopulations(const std::string& folder, Problems& problems) {
 
 // ---- the command ------------------------------------------------------------
 
-int CmdValidate(const Args& args) {
+int CmdValidate(const Args& args, OutputFormat) {
   CountLimits limits;
   for (std::size_t i = 1; i < args.size(); i += 2) {
     const std::string& option = args[i];
     if (option != "--factor" && option != "--min-count")
-      return UsageError("unknown option \"" + option + "\"\n" + kUsage);
+      return UsageError("unknown option \"" + option + "\"");
     if (i + 1 >= args.size()) return UsageError(option + " needs a value");
     const std::string& value = args[i + 1];
     if (option == "--factor") {
@@ -603,12 +608,20 @@ int CmdValidate(const Args& args) {
     return kExitOk;
   }
   std::cout << Plural(problems.Total(), "problem", "problems") << " found\n";
-  return 1;
+  return problems.Unreadable() ? kExitUnreadable : kExitProblems;
 }
 
 const CommandRegistrar kValidate(
-    {"validate", CmdValidate, "validate [--factor F] [--min-count M]   check the census files and list every problem",
-     85});
+    {"validate", CmdValidate, "validate [--factor F] [--min-count M]", "check the census files and list every problem",
+     "Checks data.mle, zData.gcd, Otazky.txt and the files of Populace and prints\n"
+     "every problem, one line each (\"FILE[:LINE]: text\"), then how many were found.\n"
+     "Exit code 0 without problems, 1 with problems, 3 when a file could not be\n"
+     "read at all (missing or unreadable).\n"
+     "  --factor F      observed counts and model sizes further apart than this\n"
+     "                  factor (above 1, default 2) are reported\n"
+     "  --min-count M   only where either reaches M persons (default 1% of the\n"
+     "                  respondents)\n",
+     85, false, true});
 
 }  // namespace
 }  // namespace orbica::cli
