@@ -64,8 +64,10 @@ QStringList AnswerListLines(int q, const HistogramData& data, const CQuestionLis
       const double share = data.Share(row, a);
       const double persons = share * data.size[static_cast<std::size_t>(row)] * respondents;
       // A number the model leaves unusable shows as a dash in its column.
-      line += data.CountMissing(row, a) ? QStringLiteral(" %1").arg(QLatin1Char('-'), 9) : QString::asprintf(" %9d", TruncToInt(persons));
-      line += data.Missing(row, a) ? QStringLiteral(" (%1 %)").arg(QLatin1Char('-'), 6) : QString::asprintf(" (%6.2f %%)", share * 100.0);
+      line += data.CountMissing(row, a) ? QStringLiteral(" %1").arg(QLatin1Char('-'), 9)
+                                        : QString::asprintf(" %9d", TruncToInt(persons));
+      line += data.Missing(row, a) ? QStringLiteral(" (%1 %)").arg(QLatin1Char('-'), 6)
+                                   : QString::asprintf(" (%6.2f %%)", share * 100.0);
     }
     lines << line;
   }

@@ -181,7 +181,9 @@ QString CHistogram::ToolTipText(const QPoint& point) const {
   const auto count = [&](double x) {
     return noCount ? QStringLiteral("-") : QString::number(TruncToInt(data.size[0] * x * n));
   };
-  const auto percent = [&](double x) { return missing ? QStringLiteral("-") : QString::asprintf("%5.2f%%", x * 100.0); };
+  const auto percent = [&](double x) {
+    return missing ? QStringLiteral("-") : QString::asprintf("%5.2f%%", x * 100.0);
+  };
   return QString::fromStdString(*text) + QStringLiteral(" #val: ") + count(share) + QStringLiteral(" (") +
          percent(share) + QStringLiteral(") #err: ") + count(error) + QStringLiteral(" (") + percent(error) +
          QStringLiteral(")");

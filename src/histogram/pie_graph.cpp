@@ -62,7 +62,8 @@ void PieGraph::Draw(Canvas& dc, int L, int T, int R, int B) {
     const int cellH = (yLegend - yTop) / grid.rows;
     for (int d = 0; d < n; ++d) {
       int values[kHistogramAnswers];
-      for (int i = 0; i < answers; ++i) values[i] = data->Missing(d, i) ? kMissingValue : TruncToInt(data->Share(d, i) * 1000);
+      for (int i = 0; i < answers; ++i)
+        values[i] = data->Missing(d, i) ? kMissingValue : TruncToInt(data->Share(d, i) * 1000);
       const int row = d / grid.cols;
       const int col = d % grid.cols;
       // An incomplete last row is centred.
