@@ -11,6 +11,7 @@
 #include "app/histogram_view.h"
 #include "app/main_frame.h"
 #include "app/placement.h"
+#include "histogram/graph_util.h"
 #include "ui_answer_list.h"
 #include "survey/question_list.h"
 
@@ -61,8 +62,12 @@ QStringList AnswerListLines(int q, const HistogramData& data, const CQuestionLis
     QString line = texts[a].leftJustified(longest + 2, QLatin1Char(' '));
     for (int row = 0; row < data.shownCount; ++row) {
       const double share = data.Share(row, a);
-      const double persons = std::trunc(share * data.size[static_cast<std::size_t>(row)] * respondents);
-      line += QString::asprintf(" %9d (%6.2f %%)", static_cast<int>(persons), share * 100.0);
+      const double persons = share * data.size[static_cast<std::size_t>(row)] * respondents;
+      // A number the model leaves unusable shows as a dash in its column.
+      line += data.CountMissing(row, a) ? QStringLiteral(" %1").arg(QLatin1Char('-'), 9)
+                                        : QString::asprintf(" %9d", TruncToInt(persons));
+      line += data.Missing(row, a) ? QStringLiteral(" (%1 %)").arg(QLatin1Char('-'), 6)
+                                   : QString::asprintf(" (%6.2f %%)", share * 100.0);
     }
     lines << line;
   }

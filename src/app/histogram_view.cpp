@@ -176,9 +176,17 @@ QString CHistogram::ToolTipText(const QPoint& point) const {
   if (!text) return {};
   const double n = app_.Context().model.Respondents();
   const double share = data.Share(0, k - 1), error = data.Error(0, k - 1);
-  return QString::asprintf("%s #val: %d (%5.2f%%) #err: %d (%5.2f%%)", text->c_str(),
-                           static_cast<int>(std::trunc(data.size[0] * share * n)), share * 100.0,
-                           static_cast<int>(std::trunc(error * data.size[0] * n)), error * 100.0);
+  // A number the model leaves unusable shows as a dash.
+  const bool missing = data.Missing(0, k - 1), noCount = data.CountMissing(0, k - 1);
+  const auto count = [&](double x) {
+    return noCount ? QStringLiteral("-") : QString::number(TruncToInt(data.size[0] * x * n));
+  };
+  const auto percent = [&](double x) {
+    return missing ? QStringLiteral("-") : QString::asprintf("%5.2f%%", x * 100.0);
+  };
+  return QString::fromStdString(*text) + QStringLiteral(" #val: ") + count(share) + QStringLiteral(" (") +
+         percent(share) + QStringLiteral(") #err: ") + count(error) + QStringLiteral(" (") + percent(error) +
+         QStringLiteral(")");
 }
 
 bool CHistogram::event(QEvent* event) {

@@ -150,7 +150,10 @@ class PieGraph : public BaseGraph {
   void Draw(Canvas& dc, int left, int top, int right, int bottom) override;
   int Style() const override { return kStylePie; }
 
-  // One pie centred at (cx, cy); values are `count` shares in thousandths.
+  // One pie centred at (cx, cy); values are `count` shares in thousandths. A
+  // negative value stands for a missing share: it has no slice and no label, and
+  // the total the others are parts of leaves it out.
+  static constexpr int kMissingValue = -1;
   virtual void DrawPie(Canvas& dc, int cx, int cy, int radius, int count, const int* values);
 
   // The grid of pies for n pies in an area w x h: the number of rows that gives

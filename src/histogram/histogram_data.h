@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cmath>
 
 #include "model/model.h"
 
@@ -24,6 +25,21 @@ struct HistogramData {
 
   double Share(int row, int answer) const { return shares[static_cast<std::size_t>(row * answerCount + answer)]; }
   double Error(int row, int answer) const { return errors[static_cast<std::size_t>(row * answerCount + answer)]; }
+
+  // A model is loaded with its values as stored, so a share can come out as no
+  // usable number: not finite, below 0, or with an error that is not finite.
+  // Such a share is missing: nothing shows it and no scale or total counts it.
+  bool Missing(int row, int answer) const {
+    const double share = Share(row, answer);
+    return !std::isfinite(share) || share < 0.0 || !std::isfinite(Error(row, answer));
+  }
+  // Likewise a row's size, which numbers of persons need besides the share.
+  bool SizeMissing(int row) const {
+    const double p = size[static_cast<std::size_t>(row)];
+    return !std::isfinite(p) || p < 0.0;
+  }
+  // Whether the number of persons of a share is missing.
+  bool CountMissing(int row, int answer) const { return Missing(row, answer) || SizeMissing(row); }
 };
 
 // Fills `data` for question index q from the shown display slots, in slot order:

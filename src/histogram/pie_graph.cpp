@@ -62,7 +62,8 @@ void PieGraph::Draw(Canvas& dc, int L, int T, int R, int B) {
     const int cellH = (yLegend - yTop) / grid.rows;
     for (int d = 0; d < n; ++d) {
       int values[kHistogramAnswers];
-      for (int i = 0; i < answers; ++i) values[i] = TruncToInt(data->Share(d, i) * 1000);
+      for (int i = 0; i < answers; ++i)
+        values[i] = data->Missing(d, i) ? kMissingValue : TruncToInt(data->Share(d, i) * 1000);
       const int row = d / grid.cols;
       const int col = d % grid.cols;
       // An incomplete last row is centred.
@@ -97,7 +98,8 @@ void PieGraph::DrawPie(Canvas& dc, int cx, int cy, int radius, int count, const 
   const int r = 3 * radius / 4;
   const bool labels = radius > 100;
   long long sum = 0;
-  for (int j = 0; j < count; ++j) sum += values[j];
+  for (int j = 0; j < count; ++j)
+    if (values[j] > 0) sum += values[j];
 
   dc.SelectPen(SolidPen(kBlack));
   dc.SelectFont(CanvasFont::kVariablePitch);
@@ -136,6 +138,7 @@ void PieGraph::DrawPie(Canvas& dc, int cx, int cy, int radius, int count, const 
   CanvasPoint prev{r, 0};
   double angle = 0;
   for (int j = 0; j < count; ++j) {
+    if (values[j] < 0) continue;  // missing: no slice and no label
     angle = angle + values[j] / scale;
     const CanvasPoint p{TruncToInt(std::cos(angle) * r), TruncToInt(std::sin(angle) * r)};
     const Brush previousBrush = dc.SelectBrush(SolidBrush(AnswerColor(j)));

@@ -32,6 +32,7 @@ void SideGraph::Draw(Canvas& dc, int L, int T, int R, int B) {
     double largest = 0.0;
     for (int r = 0; r < n; ++r)
       for (int a = 0; a < answers; ++a) {
+        if (data->CountMissing(r, a)) continue;
         const double value = data->Share(r, a) * data->size[static_cast<std::size_t>(r)] * persons;
         if (value > largest) largest = value;
       }
@@ -141,6 +142,8 @@ void SideGraph::Draw(Canvas& dc, int L, int T, int R, int B) {
     const Color color = PaletteColor(data->slot[ri]);
     const int textY = yBottom + r * hVar + hVar / 3;
     for (int a = 0; a < answers; ++a) {
+      // A missing value has no bar, no error box and no text.
+      if (absolute ? data->CountMissing(r, a) : data->Missing(r, a)) continue;
       const int x = x0[ri] + a * groupWidth;
       const double share = data->Share(r, a);
       // Shares and errors become heights on one scale: the plot's height is 100 %,

@@ -24,6 +24,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <QtEndian>
 #include <optional>
 
 #include "app/answer_list.h"
@@ -265,6 +266,32 @@ class AppShellTest : public QObject {
     data.shownCount = 0;
     const QStringList bare = AnswerListLines(6, data, started.app->Context().questions, 1000);
     QCOMPARE(bare[0].trimmed(), QString::fromStdString(started.app->Context().questions.AnswerLongText(6, 0)));
+  }
+
+  void sharesWithoutAValueShowAsDashes() {
+    // A weight that is no number leaves no share of the model with a value.
+    test::TempDir dir;
+    test::WriteSmallCensus(dir.Path());
+    test::WriteQuietSettings(dir.Path());
+    QFile model(QString::fromStdString(dir.File("data.mle")));
+    QVERIFY(model.open(QIODevice::ReadWrite) && model.seek(kModelHeaderBytes));
+    const quint64 noNumber = qToLittleEndian<quint64>(0x7FF8000000000000ULL);
+    QCOMPARE(model.write(reinterpret_cast<const char*>(&noNumber), 8), qint64(8));
+    model.close();
+    RecordingNotifier notifier;
+    CApp app(QString::fromStdString(dir.Path()), &notifier);
+    QVERIFY(app.InitInstance());
+    CMainFrame* frame = app.MainFrame();
+    frame->Action(QStringLiteral("show.answerList"))->trigger();
+    CHistogram* view = frame->ActiveView();
+    frame->ActiveChildFrame()->setGeometry(0, 0, 600, 420);
+    QCoreApplication::processEvents();
+    view->grab();
+    const HitRegion first = view->Graph().regions.Regions().at(0);
+    const QString tip = view->ToolTipText(QPoint((first.left + first.right) / 2, (first.top + first.bottom) / 2));
+    QVERIFY2(tip.endsWith(QStringLiteral(" #val: - (-) #err: - (-)")), qPrintable(tip));
+    const QString line = app.AnswerList()->List()->item(0)->text();
+    QVERIFY2(line.endsWith(QStringLiteral("         - (     - %)")), qPrintable(line));
   }
 
   void printedPageCarriesTheLegend_data() {

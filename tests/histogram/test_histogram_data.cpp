@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 #include "histogram/histogram_data.h"
 #include "survey/description_file.h"
@@ -119,6 +120,55 @@ TEST_F(Histogram, NoShownSlotStillSetsTheAnswerCount) {
   RecomputeHistogram(data, 24, model_, slots_);  // not a question
   EXPECT_EQ(data.shownCount, 0);
   EXPECT_EQ(data.answerCount, 0);
+}
+
+TEST(HistogramValues, UnusableSharesErrorsAndSizesAreMissing) {
+  constexpr double nan = std::numeric_limits<double>::quiet_NaN(), inf = std::numeric_limits<double>::infinity();
+  struct Case {
+    double share, error, size;
+    bool missing, countMissing;
+  };
+  const Case cases[] = {
+      {0.25, 0.01, 0.5, false, false}, {0.0, 0.0, 0.0, false, false},  {1.5, -0.01, 1.0, false, false},
+      {nan, 0.01, 1.0, true, true},    {inf, 0.01, 1.0, true, true},   {-inf, 0.01, 1.0, true, true},
+      {-0.01, 0.0, 1.0, true, true},   {0.25, nan, 1.0, true, true},   {0.25, -inf, 1.0, true, true},
+      {0.25, 0.01, nan, false, true},  {0.25, 0.01, inf, false, true}, {0.25, 0.01, -0.5, false, true},
+  };
+  for (const Case& c : cases) {
+    HistogramData data;
+    data.shownCount = 1;
+    data.answerCount = 1;
+    data.shares[0] = c.share;
+    data.errors[0] = c.error;
+    data.size[0] = c.size;
+    EXPECT_EQ(data.Missing(0, 0), c.missing) << c.share << " " << c.error << " " << c.size;
+    EXPECT_EQ(data.CountMissing(0, 0), c.countMissing) << c.share << " " << c.error << " " << c.size;
+  }
+}
+
+TEST_F(Histogram, AModelsUnusableValuesComeOutMissing) {
+  // Slot 0 shows the whole population. A negative probability spoils its answer
+  // alone; a weight that is no number spoils every share and the size.
+  // Such models load, with a warning.
+  const auto load = [&](CModel& model) {
+    test::WriteBytes(dir_.File("data.mle"), file_.Bytes());
+    RecordingNotifier warned;
+    return model.Load(dir_.File("data.mle"), warned) == 0;
+  };
+  for (int c = 0; c < 3; ++c) file_.P(c, 3, 0) = -0.2;
+  CModel negative;
+  ASSERT_TRUE(load(negative));
+  HistogramData data;
+  RecomputeHistogram(data, 3, negative, slots_);
+  ASSERT_EQ(data.shownCount, 1);
+  for (int a = 0; a < data.answerCount; ++a) EXPECT_EQ(data.Missing(0, a), a == 0) << a;
+
+  file_.weights[1] = std::numeric_limits<double>::quiet_NaN();
+  CModel noNumber;
+  ASSERT_TRUE(load(noNumber));
+  RecomputeHistogram(data, 3, noNumber, slots_);
+  for (int a = 0; a < data.answerCount; ++a) EXPECT_TRUE(data.Missing(0, a)) << a;
+  EXPECT_TRUE(data.SizeMissing(0));
 }
 
 }  // namespace
