@@ -21,6 +21,8 @@ namespace {
 QList<QKeySequence> KeysOf(const QString& name) {
   if (name == QLatin1String("histogram.newWindow")) return QKeySequence::keyBindings(QKeySequence::New);
   if (name == QLatin1String("histogram.print")) return QKeySequence::keyBindings(QKeySequence::Print);
+  if (name == QLatin1String("histogram.openCensus")) return QKeySequence::keyBindings(QKeySequence::Open);
+  if (name == QLatin1String("histogram.copy")) return QKeySequence::keyBindings(QKeySequence::Copy);
   if (name == QLatin1String("help.contents")) return QKeySequence::keyBindings(QKeySequence::HelpContents);
   if (name == QLatin1String("help.whatsThis")) return QKeySequence::keyBindings(QKeySequence::WhatsThis);
   if (name == QLatin1String("histogram.nextQuestion"))
@@ -40,7 +42,8 @@ struct MenuSpec {
 const QList<MenuSpec>& MenuLayout() {
   static const QList<MenuSpec> menus = {
       {"menu.histogram", QT_TRANSLATE_NOOP("Actions", "&Histogram"),
-       {"histogram.newWindow", "histogram.closeWindow", "histogram.export", "", "histogram.print",
+       {"histogram.openCensus", "histogram.recentCensuses", "", "histogram.newWindow", "histogram.closeWindow", "",
+        "histogram.export", "histogram.copy", "", "histogram.print",
         "histogram.preview", "histogram.pageSetup", "", "histogram.exit"}},
       {"menu.show", QT_TRANSLATE_NOOP("Actions", "&Show"),
        {"show.subpopulations", "", "show.questionList", "show.subpopulationList", "show.answerList", "",
@@ -70,7 +73,14 @@ const QList<ActionSpec>& ActionRegistry::Specs() {
        "new-window.svg", false},
       {"histogram.closeWindow", QT_TRANSLATE_NOOP("Actions", "&Close window"), QT_TRANSLATE_NOOP("Actions", "Closes the active window"), QT_TRANSLATE_NOOP("Actions", "Close"), "",
        false},
-      {"histogram.export", QT_TRANSLATE_NOOP("Actions", "&Export"), "", "", "", false},
+      {"histogram.openCensus", QT_TRANSLATE_NOOP("Actions", "&Open census…"), QT_TRANSLATE_NOOP("Actions", "Opens the census of another folder"),
+       "", "", false},
+      // Its submenu of recent census folders is filled when it opens.
+      {"histogram.recentCensuses", QT_TRANSLATE_NOOP("Actions", "&Recent censuses"), "", "", "", false},
+      {"histogram.export", QT_TRANSLATE_NOOP("Actions", "&Export…"),
+       QT_TRANSLATE_NOOP("Actions", "Saves the histogram as a picture (PNG, SVG, PDF) or its numbers (CSV)"), "", "", false},
+      {"histogram.copy", QT_TRANSLATE_NOOP("Actions", "Cop&y graph"), QT_TRANSLATE_NOOP("Actions", "Copies the histogram to the clipboard as a picture"),
+       "", "", false},
       {"histogram.print", QT_TRANSLATE_NOOP("Actions", "&Print ..."), QT_TRANSLATE_NOOP("Actions", "Prints the histogram"), QT_TRANSLATE_NOOP("Actions", "Print"), "print.svg",
        false},
       {"histogram.preview", QT_TRANSLATE_NOOP("Actions", "Preview"), "", QT_TRANSLATE_NOOP("Actions", "Preview"), "", false},
@@ -136,8 +146,9 @@ ActionRegistry::ActionRegistry(QWidget* owner) {
     const QList<QKeySequence> keys = KeysOf(name);
     if (!keys.isEmpty()) {
       action->setShortcuts(keys);
-      // The keys also work while the answer list or a cross table has the focus.
-      action->setShortcutContext(Qt::ApplicationShortcut);
+      // The keys also work while the answer list or a cross table has the focus,
+      // but for Copy: those windows copy their own text with it.
+      action->setShortcutContext(name == QLatin1String("histogram.copy") ? Qt::WindowShortcut : Qt::ApplicationShortcut);
       owner->addAction(action);
     }
     actions_.insert(name, action);

@@ -1,15 +1,16 @@
 #include "app/app.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPageSetupDialog>
 #include <QPrinter>
 #include <QScreen>
 #include <QUrl>
-
-#include <QAction>
 
 #include "app/analysis_results.h"
 #include "app/analysis_run.h"
@@ -160,6 +161,7 @@ void CApp::ConnectActions() {
     QDesktopServices::openUrl(QUrl::fromLocalFile(ShareFile(QStringLiteral("paper.pdf"))));
   });
   on("histogram.newWindow", [this] { mainFrame_->NewHistogramWindow(); });
+  ConnectCensusActions();
   on("histogram.pageSetup", [this] {
     QPageSetupDialog dialog(&Printer(), mainFrame_.get());
     dialog.exec();
@@ -175,6 +177,27 @@ void CApp::ConnectActions() {
   on("analysis.results", [this] {
     if (showResults) showResults(*this);
   });
+}
+
+// Opening another census needs the session that owns this application; without
+// one (a bare application object) the commands are off.
+void CApp::ConnectCensusActions() {
+  QAction* open = mainFrame_->Action(QStringLiteral("histogram.openCensus"));
+  QAction* recent = mainFrame_->Action(QStringLiteral("histogram.recentCensuses"));
+  CensusSession* session = SessionOf(*this);
+  open->setEnabled(session != nullptr);
+  recent->setEnabled(session != nullptr);
+  if (!session) return;
+  connect(open, &QAction::triggered, session, &CensusSession::ChooseAndOpen);
+  auto* menu = new QMenu(mainFrame_.get());
+  menu->setObjectName(QStringLiteral("menu.recentCensuses"));
+  recent->setMenu(menu);
+  // The list is read when the Histogram menu opens, so the item shows whether it has entries.
+  if (auto* histogram = mainFrame_->menuBar()->findChild<QMenu*>(QStringLiteral("menu.histogram")))
+    connect(histogram, &QMenu::aboutToShow, menu, [menu, recent, session] {
+      FillRecentMenu(*menu, *session);
+      recent->setEnabled(menu->isEnabled());
+    });
 }
 
 void CApp::UpdateActionStates() {

@@ -90,6 +90,7 @@ class CApp : public QObject {
  private:
   void InstallWindows();
   void ConnectActions();
+  void ConnectCensusActions();
 
   QString folder_;
   std::unique_ptr<QtNotifier> boxes_;

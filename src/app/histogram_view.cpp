@@ -14,6 +14,7 @@
 #include "app/app.h"
 #include "app/canvas/qt_canvas.h"
 #include "app/dokument.h"
+#include "app/export.h"
 #include "app/main_frame.h"
 #include "app/nav_panel.h"
 #include "histogram/background.h"
@@ -256,7 +257,8 @@ const QStringList& CHistogram::ActionNames() {
       QStringLiteral("graph.errorsInverse"), QStringLiteral("graph.absolute"),
       QStringLiteral("show.questionList"),   QStringLiteral("histogram.print"),
       QStringLiteral("histogram.preview"),   QStringLiteral("histogram.nextQuestion"),
-      QStringLiteral("histogram.previousQuestion")};
+      QStringLiteral("histogram.previousQuestion"), QStringLiteral("histogram.export"),
+      QStringLiteral("histogram.copy")};
   return names;
 }
 
@@ -278,6 +280,8 @@ QList<QMetaObject::Connection> CHistogram::ConnectActions(const ActionRegistry& 
   on("show.questionList", [this] { document_.ChooseQuestion(); });
   on("histogram.print", [this] { Print(false); });
   on("histogram.preview", [this] { Print(true); });
+  on("histogram.export", [this] { ExportActiveHistogram(app_, window()); });
+  on("histogram.copy", [this] { CopyHistogramImage(app_, *this); });
   on("histogram.nextQuestion", [this] { document_.StepQuestion(+1); });
   on("histogram.previousQuestion", [this] { document_.StepQuestion(-1); });
   return connections;

@@ -101,8 +101,6 @@ void CMainFrame::ConnectOwnActions() {
     SetStatusText(tr("Choose the object for which You wish help"));
     QWhatsThis::enterWhatsThisMode();
   });
-  // Export waits for its handler.
-  Action(QStringLiteral("histogram.export"))->setEnabled(false);
 }
 
 void CMainFrame::CreateStatusBar() {

@@ -7,8 +7,10 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QAbstractButton>
+#include <QAction>
 #include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMdiArea>
 #include <QPointer>
 #include <QProcess>
@@ -125,10 +127,14 @@ class AppCensusTest : public QObject {
     // "Recent censuses" in the running program: its second entry goes back to
     // the first census once the menu's handler has returned.
     QCOMPARE(SessionOf(*session.App()), &session);
-    QMenu recent;
-    FillRecentMenu(recent, session);
-    QCOMPARE(recent.actions().size(), 2);
-    recent.actions()[1]->trigger();
+    CMainFrame* frame = session.App()->MainFrame();
+    QVERIFY(frame->Action(QStringLiteral("histogram.openCensus"))->isEnabled());
+    auto* histogram = frame->menuBar()->findChild<QMenu*>(QStringLiteral("menu.histogram"));
+    Q_EMIT histogram->aboutToShow();  // the list is read as the menu opens
+    QMenu* recent = frame->Action(QStringLiteral("histogram.recentCensuses"))->menu();
+    QVERIFY(recent && frame->Action(QStringLiteral("histogram.recentCensuses"))->isEnabled());
+    QCOMPARE(recent->actions().size(), 2);
+    recent->actions()[1]->trigger();
     QCOMPARE(session.Folder(), Path(*second_));
     QTRY_COMPARE(session.Folder(), Path(*first_));
     session.Finish();

@@ -157,8 +157,9 @@ class AppShellTest : public QObject {
     QCOMPARE(*StateOf(*started.app, "graph.behind").checked, true);
     QCOMPARE(*StateOf(*started.app, "graph.beside").checked, false);
     QCOMPARE(*StateOf(*started.app, "graph.arrangement").checked, false);
-    // Export has no handler yet.
-    QVERIFY(!StateOf(*started.app, "histogram.export").enabled);
+    QVERIFY(StateOf(*started.app, "histogram.export").enabled);
+    // A bare application object has no census session to open another census with.
+    QVERIFY(!StateOf(*started.app, "histogram.openCensus").enabled);
   }
 
   void toolbarOptionsAreTakenOnStyleSwitch() {
@@ -426,6 +427,10 @@ class AppShellTest : public QObject {
     QTest::newRow("new window") << "histogram.newWindow" << "&New window" << "Ctrl+N" << "Opens new histogram window"
                                 << "New window";
     QTest::newRow("print") << "histogram.print" << "&Print ..." << "Ctrl+P" << "Prints the histogram" << "Print";
+    QTest::newRow("open census") << "histogram.openCensus" << "&Open census…" << "Ctrl+O"
+                                 << "Opens the census of another folder" << "Open census…";
+    QTest::newRow("copy graph") << "histogram.copy" << "Cop&y graph" << "Ctrl+C, Ctrl+Ins"
+                                << "Copies the histogram to the clipboard as a picture" << "Copy graph";
     QTest::newRow("arrangement") << "graph.arrangement" << "Arrange subpopulations behind or beside each other" << ""
                                  << "Switches the arrangement when displaying more then one subpopulation"
                                  << "Arrange subpopulations behind or beside each other";
@@ -468,8 +473,8 @@ class AppShellTest : public QObject {
     QCOMPARE(QSet<QString>(mnemonics.begin(), mnemonics.end()).size(), titles.size());  // Alt+letter is unique
     QStringList items;
     for (const QAction* item : frame->menuBar()->actions().first()->menu()->actions()) items << item->text();
-    QCOMPARE(items, QStringList({"&New window", "&Close window", "&Export", "", "&Print ...", "Preview", "Page setup",
-                                 "", "&Exit"}));
+    QCOMPARE(items, QStringList({"&Open census…", "&Recent censuses", "", "&New window", "&Close window", "",
+                                 "&Export…", "Cop&y graph", "", "&Print ...", "Preview", "Page setup", "", "&Exit"}));
     QStringList buttons;
     for (const QAction* button : frame->ToolBar()->actions()) buttons << button->objectName();
     QCOMPARE(buttons, QStringList({"histogram.newWindow", "table.new", "histogram.print", "", "help.whatsThis", "",
@@ -507,7 +512,8 @@ class AppShellTest : public QObject {
     QVERIFY(answers->isChecked());
     CloseAll(app);
     QVERIFY(!app.AnswerList()->isVisible());
-    for (const char* name : {"show.answerList", "histogram.print", "histogram.preview", "graph.bar3d"})
+    for (const char* name : {"show.answerList", "histogram.print", "histogram.preview", "graph.bar3d", "histogram.export",
+                             "histogram.copy"})
       QVERIFY2(!StateOf(app, name).enabled, name);
     QVERIFY(!answers->isChecked() && !button->isEnabled());
     frame->NewHistogramWindow();
