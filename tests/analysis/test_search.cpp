@@ -2,8 +2,10 @@
 // limit, the pair table, progress and stop, skipped records, the result
 // subpopulations, and identical results whatever the threads and vector width.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
+#include <functional>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -258,6 +260,40 @@ TEST_F(Search, StopIsHonouredAtTheNextCheckpointAndKeepsTheResults) {
   ASSERT_TRUE(A().BeginRun());
   EXPECT_FALSE(A().FinishRun());
   EXPECT_EQ(A().ResultCount(), 50);
+}
+
+TEST_F(Search, StopBetweenCheckpointsEndsTheRunAtOnce) {
+  std::vector<CountRecord> records;
+  for (int c = 0; c < 2 * kFlatAnswerCount; ++c) records.push_back({c + 1, {c % kFlatAnswerCount, -1, -1}});
+  Load(ZeroWeights(), records);
+  // Stop asked during the first report (range d), before any checkpoint: no
+  // record is merged and no further report is made.
+  StoppingObserver observer(A(), 1);
+  ASSERT_TRUE(A().BeginRun());
+  A().Search(observer, census_.notifier);
+  EXPECT_EQ(A().Outcome(), SearchOutcome::Stopped);
+  EXPECT_EQ(observer.progress.size(), 1u);
+  EXPECT_TRUE(A().Ranked().empty());
+  EXPECT_FALSE(A().FinishRun());
+}
+
+// Something that is not a regular file under the records file's name (a fifo
+// nobody writes to, a folder) is refused at once like a missing file.
+TEST_F(Search, RecordsFileThatIsNotARegularFileIsRefused) {
+  Load(ZeroWeights(), {Rec(5, {{0, 0}})});
+  const std::string path = census_.dir.File("zData.gcd");
+  const std::function<int()> makers[] = {[&] { return ::mkfifo(path.c_str(), 0600); },
+                                         [&] { return ::mkdir(path.c_str(), 0700); }};
+  for (const auto& make : makers) {
+    std::remove(path.c_str());
+    ASSERT_EQ(make(), 0);
+    census_.notifier.messages.clear();
+    test::RecordingObserver observer;
+    EXPECT_TRUE(census_.Run(&observer).empty());
+    EXPECT_EQ(A().Outcome(), SearchOutcome::NoRecordsFile);
+    EXPECT_EQ(observer.doneRecords, 0);
+    EXPECT_EQ(census_.notifier.Texts(), std::vector<std::string>{"Cannot open the zdata.gcd file"});
+  }
 }
 
 TEST_F(Search, EmptyMissingAndUnknown) {
