@@ -10,6 +10,7 @@
 //
 // Everything here has internal linkage and uses no library templates, so no code
 // built for a wider instruction set can stand in for a shared inline function.
+#include <cmath>
 #include <cstring>
 #include <utility>
 
@@ -266,115 +267,246 @@ void AnswerSums(const KernelModel& m, const KernelCondition* conditions, int n, 
   }
 }
 
-// Px (or Py) of one condition from its factors: the answers in lanes.
-template <int AV>
-void SingleSums(const double* factors, const double* answers, int stride, int components, int count, double* out) {
-  V sum[AV];
-  for (int v = 0; v < AV; ++v) sum[v] = V{};
-  for (int c = 0; c < components; ++c) {
-    const V f = Splat(factors[c]);
-    const double* row = answers + static_cast<std::size_t>(c) * stride;
-    for (int v = 0; v < AV; ++v) sum[v] += f * Load(row + v * W);
-  }
-  for (int x = 0; x < count; ++x) out[x] = sum[x / W][x % W];
+// Vector registers of the instruction set: what a register-blocked loop may hold.
+constexpr int kRegisters = W == 8 ? 32 : 16;
+
+// Components are swept in runs of kPairRun so that the rows of Y and the products of
+// a run stay in the first-level cache while every group of answers of X passes
+// over them; the sums wait in memory between runs.
+constexpr int kPairRun = 64;
+
+// Vectors of the sums one group keeps: G x YV joint sums, its Px lanes and, for
+// the first group, Py.
+template <int YV, int G>
+constexpr int GroupVectors() {
+  return G * YV + (G + W - 1) / W + YV;
 }
 
-void SingleSumsAny(const double* factors, const double* answers, int stride, int components, int count, double* out) {
-  switch ((count + W - 1) / W) {
-    case 1:
-      return SingleSums<1>(factors, answers, stride, components, count, out);
-    case 2:
-      return SingleSums<2>(factors, answers, stride, components, count, out);
-    case 3:
-      return SingleSums<3>(factors, answers, stride, components, count, out);
-    case 4:
-      return SingleSums<4>(factors, answers, stride, components, count, out);
-    case 5:
-      return SingleSums<5>(factors, answers, stride, components, count, out);
-    case 6:
-      return SingleSums<6>(factors, answers, stride, components, count, out);
-    case 7:
-      return SingleSums<7>(factors, answers, stride, components, count, out);
-    default:
-      return SingleSums<8>(factors, answers, stride, components, count, out);
+// Components [c0, c1) of answers x0 .. x0+G-1 of X: the answers of Y in YV
+// vectors, all G x YV joint sums in registers. `products` holds w_c x q_c x p_c(x)
+// by component from c0 on, `strideX` values per component; Px of the group's answers is the
+// sum of those products, and with WithY Py is summed from the same loads of Y.
+template <int YV, int G, bool WithY>
+void PairGroup(const KernelModel& m, const double* factors, const double* products, int x0, int c0, int c1,
+               V* state) {
+  constexpr int XG = (G + W - 1) / W;
+  const int strideX = m.strideX, strideY = m.strideY;
+  V sum[G][YV], sumX[XG], sumY[YV];
+  for (int g = 0; g < G; ++g)
+    for (int v = 0; v < YV; ++v) sum[g][v] = state[g * YV + v];
+  for (int v = 0; v < XG; ++v) sumX[v] = state[G * YV + v];
+  if constexpr (WithY)
+    for (int v = 0; v < YV; ++v) sumY[v] = state[G * YV + XG + v];
+  const double* row = m.answersY + static_cast<std::size_t>(c0) * strideY;
+  const double* product = products + x0;
+  for (int c = c0; c < c1; ++c, row += strideY, product += strideX) {
+    V p[YV];
+    for (int v = 0; v < YV; ++v) p[v] = Load(row + v * W);
+    for (int g = 0; g < G; ++g) {
+      const V f = Splat(product[g]);
+      for (int v = 0; v < YV; ++v) sum[g][v] += f * p[v];
+    }
+    for (int v = 0; v < XG; ++v) sumX[v] += Load(product + v * W);
+    if constexpr (WithY) {
+      const V f = Splat(factors[c]);
+      for (int v = 0; v < YV; ++v) sumY[v] += f * p[v];
+    }
   }
+  for (int g = 0; g < G; ++g)
+    for (int v = 0; v < YV; ++v) state[g * YV + v] = sum[g][v];
+  for (int v = 0; v < XG; ++v) state[G * YV + v] = sumX[v];
+  if constexpr (WithY)
+    for (int v = 0; v < YV; ++v) state[G * YV + XG + v] = sumY[v];
 }
 
-// Pairs: the answers of Y in lanes, GX answers of X at a time. The products
-// (w_c x q_c) x p_c(x) are made once per condition along the components.
-template <int YV, int GX>
+// The group's sums out of its state.
+template <int YV, int G, bool WithY>
+void PairGroupResults(const KernelModel& m, const V* state, int x0, double* joint, double* px, double* py) {
+  constexpr int XG = (G + W - 1) / W;
+  const int ay = m.answerCountY;
+  for (int g = 0; g < G; ++g)
+    for (int y = 0; y < ay; ++y) joint[(x0 + g) * ay + y] = state[g * YV + y / W][y % W];
+  for (int g = 0; g < G; ++g) px[x0 + g] = state[G * YV + g / W][g % W];
+  if constexpr (WithY)
+    for (int y = 0; y < ay; ++y) py[y] = state[G * YV + XG + y / W][y % W];
+}
+
+// The largest group of answers of X whose sums fit the registers with YV vectors of Y.
+template <int YV>
+constexpr int GroupLimit() {
+  constexpr int fit = (kRegisters - 4 - 2 * YV) / YV;
+  return fit < 1 ? 1 : fit > 8 ? 8 : fit;
+}
+
+// One group of `size` answers (size <= G): sweeps components [c0, c1), or with
+// c0 < 0 stores the results. Returns the vectors of its state.
+template <int YV, int G, bool WithY>
+int PairGroupOf(int size, const KernelModel& m, const double* factors, const double* products, int x0, int c0,
+                int c1, V* state, double* joint, double* px, double* py) {
+  if constexpr (G > 1) {
+    if (size < G)
+      return PairGroupOf<YV, G - 1, WithY>(size, m, factors, products, x0, c0, c1, state, joint, px, py);
+  }
+  if (c0 >= 0)
+    PairGroup<YV, G, WithY>(m, factors, products, x0, c0, c1, state);
+  else
+    PairGroupResults<YV, G, WithY>(m, state, x0, joint, px, py);
+  return GroupVectors<YV, G>();
+}
+
+// Pairs of one condition at a time. For each run of components the products
+// (w_c x q_c) x p_c(x), with the answers of X in lanes, are made once; then the
+// answers of X are taken in as few groups as the registers allow, each group
+// sweeping the run's answers of Y once.
+template <int XV, int YV>
 void PairSumsOf(const KernelModel& m, const KernelCondition* conditions, int n, double* pxy, double* px, double* py,
                 KernelScratch& scratch) {
   const int end = Ceil(m.components, W);
   const int ax = m.answerCountX, ay = m.answerCountY;
-  const int rowsX = Ceil(ax, GX);
+  const int components = m.components, strideX = m.strideX;
+  constexpr int limit = GroupLimit<YV>();
+  const int groups = (ax + limit - 1) / limit;
   scratch.factors.Reserve(static_cast<std::size_t>(m.padded));
-  scratch.products.Reserve(static_cast<std::size_t>(rowsX) * m.padded);
+  // Products of one run, and a vector past them for the Px loads of the last group.
+  scratch.products.Reserve(static_cast<std::size_t>(kPairRun) * strideX + W);
+  scratch.sums.Reserve(static_cast<std::size_t>(groups) * GroupVectors<YV, limit>() * W);
   double* factors = scratch.factors.data();
   double* products = scratch.products.data();
+  V* state = reinterpret_cast<V*>(scratch.sums.data());
+  const auto eachGroup = [&](int c0, int c1, double* joint, double* x, double* y) {
+    V* at = state;
+    for (int g = 0, x0 = 0; g < groups; ++g) {
+      const int size = ax / groups + (g < ax % groups ? 1 : 0);
+      at += g == 0 ? PairGroupOf<YV, limit, true>(size, m, factors, products, x0, c0, c1, at, joint, x, y)
+                   : PairGroupOf<YV, limit, false>(size, m, factors, products, x0, c0, c1, at, joint, x, y);
+      x0 += size;
+    }
+  };
   for (int i = 0; i < n; ++i) {
     ConditionFactors(m, conditions[i], end, factors);
-    SingleSumsAny(factors, m.answersX, m.strideX, m.components, ax, px + i * ax);
-    for (int x = 0; x < ax; ++x) {
-      const double* p = Row(m, m.firstSlotX + x);
-      double* out = products + x * m.padded;
-      for (int c = 0; c < end; c += W) Store(out + c, Load(factors + c) * Load(p + c));
-    }
-    for (int x = ax; x < rowsX; ++x)
-      for (int c = 0; c < end; ++c) products[x * m.padded + c] = 0.0;
-    double* joint = pxy + static_cast<std::size_t>(i) * ax * ay;
-    for (int x0 = 0; x0 < ax; x0 += GX) {
-      // The first group also sums Py from the same loads.
-      const bool withY = x0 == 0;
-      V sum[GX][YV], sumY[YV];
-      for (int g = 0; g < GX; ++g)
-        for (int v = 0; v < YV; ++v) sum[g][v] = V{};
-      for (int v = 0; v < YV; ++v) sumY[v] = V{};
-      for (int c = 0; c < m.components; ++c) {
-        const double* row = m.answersY + static_cast<std::size_t>(c) * m.strideY;
-        V p[YV];
-        for (int v = 0; v < YV; ++v) p[v] = Load(row + v * W);
-        for (int g = 0; g < GX; ++g) {
-          const V f = Splat(products[(x0 + g) * m.padded + c]);
-          for (int v = 0; v < YV; ++v) sum[g][v] += f * p[v];
-        }
-        if (withY) {
-          const V f = Splat(factors[c]);
-          for (int v = 0; v < YV; ++v) sumY[v] += f * p[v];
-        }
+    std::memset(static_cast<void*>(state), 0, static_cast<std::size_t>(groups) * GroupVectors<YV, limit>() * sizeof(V));
+    for (int c0 = 0; c0 < components; c0 += kPairRun) {
+      const int c1 = Lesser(c0 + kPairRun, components);
+      const double* rowX = m.answersX + static_cast<std::size_t>(c0) * strideX;
+      double* out = products;
+      for (int c = c0; c < c1; ++c, rowX += strideX, out += strideX) {
+        const V f = Splat(factors[c]);
+        for (int v = 0; v < XV; ++v) Store(out + v * W, f * Load(rowX + v * W));
       }
-      for (int g = 0; g < GX && x0 + g < ax; ++g)
-        for (int y = 0; y < ay; ++y) joint[(x0 + g) * ay + y] = sum[g][y / W][y % W];
-      if (withY)
-        for (int y = 0; y < ay; ++y) py[i * ay + y] = sumY[y / W][y % W];
+      eachGroup(c0, c1, nullptr, nullptr, nullptr);
     }
+    eachGroup(-1, 0, pxy + static_cast<std::size_t>(i) * ax * ay, px + i * ax, py + i * ay);
   }
+}
+
+template <int XV, int YV>
+void PairSumsX(const KernelModel& m, const KernelCondition* conditions, int n, double* pxy, double* px, double* py,
+               KernelScratch& scratch) {
+  if constexpr (YV < kMaxAnswers / W + 1) {
+    if ((m.answerCountY + W - 1) / W > YV) return PairSumsX<XV, YV + 1>(m, conditions, n, pxy, px, py, scratch);
+  }
+  PairSumsOf<XV, YV>(m, conditions, n, pxy, px, py, scratch);
+}
+
+template <int XV>
+void PairSumsAny(const KernelModel& m, const KernelCondition* conditions, int n, double* pxy, double* px, double* py,
+                 KernelScratch& scratch) {
+  if constexpr (XV < kMaxAnswers / W + 1) {
+    if ((m.answerCountX + W - 1) / W > XV) return PairSumsAny<XV + 1>(m, conditions, n, pxy, px, py, scratch);
+  }
+  PairSumsX<XV, 1>(m, conditions, n, pxy, px, py, scratch);
 }
 
 void PairSums(const KernelModel& m, const KernelCondition* conditions, int n, double* pxy, double* px, double* py,
               KernelScratch& scratch) {
-  switch ((m.answerCountY + W - 1) / W) {
-    case 1:
-      return PairSumsOf<1, 6>(m, conditions, n, pxy, px, py, scratch);
-    case 2:
-      return PairSumsOf<2, 4>(m, conditions, n, pxy, px, py, scratch);
-    case 3:
-      return PairSumsOf<3, 2>(m, conditions, n, pxy, px, py, scratch);
-    case 4:
-      return PairSumsOf<4, 2>(m, conditions, n, pxy, px, py, scratch);
-    case 5:
-      return PairSumsOf<5, 1>(m, conditions, n, pxy, px, py, scratch);
-    case 6:
-      return PairSumsOf<6, 1>(m, conditions, n, pxy, px, py, scratch);
-    case 7:
-      return PairSumsOf<7, 1>(m, conditions, n, pxy, px, py, scratch);
-    default:
-      return PairSumsOf<8, 1>(m, conditions, n, pxy, px, py, scratch);
+  PairSumsAny<1>(m, conditions, n, pxy, px, py, scratch);
+}
+
+// The last steps of criteria 2 and 3 for many conditions. The quotients and
+// products are correctly rounded operations and run in vectors; the logarithms
+// are the library's, called in a tight loop; each condition's sums are then
+// accumulated in the order of its answers, kGroup conditions side by side so that
+// their chains of additions overlap. A term that the criterion leaves out is
+// added as +0.0 instead: a sum that starts at +0.0 is never -0.0, so adding +0.0
+// leaves it unchanged.
+constexpr int kGroup = 4;
+
+inline V KeptTerms(const Mask& keep, const V& terms) { return keep ? terms : V{}; }
+
+// Criterion 3 from pxy[(i * ax + x) * ay + y], px[i * ax + x] and py[i * ay + y]
+// (each array readable W values past its end) into out[i].
+void Informations(int ax, int ay, const double* pxy, const double* px, const double* py, int n, double* out,
+                  KernelScratch& scratch) {
+  const int cells = ax * ay;
+  const int rowY = Ceil(ay, W);  // the terms of one answer of X, padded to whole vectors
+  const int span = ax * rowY;
+  scratch.products.Reserve(static_cast<std::size_t>(kGroup) * span);
+  double* terms = scratch.products.data();
+  for (int i0 = 0; i0 < n; i0 += kGroup) {
+    const int count = Lesser(kGroup, n - i0);
+    for (int g = 0; g < count; ++g) {
+      const int i = i0 + g;
+      const double* joint = pxy + static_cast<std::size_t>(i) * cells;
+      double* term = terms + g * span;
+      for (int x = 0; x < ax; ++x) {
+        const V pX = Splat(px[i * ax + x]);
+        for (int y = 0; y < ay; y += W)
+          Store(term + x * rowY + y, Load(joint + x * ay + y) / (pX * Load(py + i * ay + y)));
+      }
+      for (int x = 0; x < ax; ++x)
+        for (int y = 0; y < ay; ++y) term[x * rowY + y] = std::log(term[x * rowY + y]);
+      for (int x = 0; x < ax; ++x) {
+        const Mask pX = px[i * ax + x] != 0.0 ? ~Mask{} : Mask{};
+        for (int y = 0; y < ay; y += W) {
+          const V j = Load(joint + x * ay + y);
+          const Mask keep = (j != V{}) & (Load(py + i * ay + y) != V{}) & pX;
+          Store(term + x * rowY + y, KeptTerms(keep, j * Load(term + x * rowY + y)));
+        }
+      }
+    }
+    double b[kGroup] = {}, s[kGroup] = {};
+    for (int x = 0; x < ax; ++x)
+      for (int y = 0; y < ay; ++y)
+        for (int g = 0; g < kGroup; ++g) {
+          b[g] += pxy[static_cast<std::size_t>(i0 + Lesser(g, count - 1)) * cells + x * ay + y];
+          s[g] += terms[g * span + x * rowY + y];
+        }
+    for (int g = 0; g < count; ++g) out[i0 + g] = std::log(b[g]) + s[g] / b[g];
+  }
+}
+
+// Criterion 2 from j[i * answers + x] (readable W values past its end) into out[i].
+void Entropies(int answers, const double* j, int n, double* out, KernelScratch& scratch) {
+  const int span = Ceil(answers, W) + W;
+  scratch.products.Reserve(static_cast<std::size_t>(kGroup) * span);
+  double* terms = scratch.products.data();
+  for (int i0 = 0; i0 < n; i0 += kGroup) {
+    const int count = Lesser(kGroup, n - i0);
+    for (int g = 0; g < count; ++g) {
+      const double* in = j + (i0 + g) * answers;
+      double* term = terms + g * span;
+      for (int x = 0; x < answers; ++x) term[x] = std::log(in[x]);
+      for (int x = 0; x < answers; x += W) {
+        const V v = Load(in + x);
+        Store(term + x, KeptTerms(v != V{}, v * Load(term + x)));
+      }
+    }
+    double total[kGroup] = {}, s[kGroup] = {};
+    for (int x = 0; x < answers; ++x)
+      for (int g = 0; g < kGroup; ++g) {
+        total[g] += j[(i0 + Lesser(g, count - 1)) * answers + x];
+        s[g] += terms[g * span + x];
+      }
+    for (int g = 0; g < count; ++g) {
+      const double h = std::log(total[g]) - s[g] / total[g];
+      out[i0 + g] = h > 0.0 ? h : 0.0;
+    }
   }
 }
 
 }  // namespace
 
-const KernelSet kKernels = {ORBICA_KERNEL_NAME, W, ConditionSums, EventSums, WindowSums, AnswerSums, PairSums};
+const KernelSet kKernels = {ORBICA_KERNEL_NAME, W,        ConditionSums, EventSums,  WindowSums,
+                            AnswerSums,         PairSums, Entropies,     Informations};
 
 }  // namespace orbica::kernels::ORBICA_KERNEL_NAMESPACE

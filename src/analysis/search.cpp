@@ -282,23 +282,23 @@ class Evaluator {
           out[index(b)].value = Value(records[index(b)], a_[static_cast<std::size_t>(b)], 0.0);
         break;
       case 2:
-        a_.resize(static_cast<std::size_t>(n) * m.answerCountX);
+        // The sums are read a vector past their end.
+        a_.resize(static_cast<std::size_t>(n) * m.answerCountX + kMaxLanes);
+        values_.resize(static_cast<std::size_t>(n));
         run_.kernels->answerSums(m, conditions_.data(), n, a_.data(), scratch_);
-        for (int b = 0; b < n; ++b)
-          out[index(b)].value =
-              criteria::Entropy(a_.data() + static_cast<std::size_t>(b) * m.answerCountX, m.answerCountX);
+        run_.kernels->entropies(m.answerCountX, a_.data(), n, values_.data(), scratch_);
+        for (int b = 0; b < n; ++b) out[index(b)].value = values_[static_cast<std::size_t>(b)];
         break;
       case 3: {
         const std::size_t ax = static_cast<std::size_t>(m.answerCountX), ay = static_cast<std::size_t>(m.answerCountY);
-        a_.resize(static_cast<std::size_t>(n) * ax * ay);
-        b_.resize(static_cast<std::size_t>(n) * ax);
-        c_.resize(static_cast<std::size_t>(n) * ay);
+        a_.resize(static_cast<std::size_t>(n) * ax * ay + kMaxLanes);
+        b_.resize(static_cast<std::size_t>(n) * ax + kMaxLanes);
+        c_.resize(static_cast<std::size_t>(n) * ay + kMaxLanes);
+        values_.resize(static_cast<std::size_t>(n));
         run_.kernels->pairSums(m, conditions_.data(), n, a_.data(), b_.data(), c_.data(), scratch_);
-        for (int b = 0; b < n; ++b) {
-          const std::size_t i = static_cast<std::size_t>(b);
-          out[index(b)].value = criteria::Information(a_.data() + i * ax * ay, b_.data() + i * ax, c_.data() + i * ay,
-                                                      m.answerCountX, m.answerCountY);
-        }
+        run_.kernels->informations(m.answerCountX, m.answerCountY, a_.data(), b_.data(), c_.data(), n,
+                                   values_.data(), scratch_);
+        for (int b = 0; b < n; ++b) out[index(b)].value = values_[static_cast<std::size_t>(b)];
         break;
       }
       default:
@@ -350,7 +350,7 @@ class Evaluator {
   std::vector<std::int32_t> base1_, base2_, starts_, groupOf_;
   std::vector<std::size_t> members_;
   std::vector<int> lanes_;
-  std::vector<double> a_, b_, c_;
+  std::vector<double> a_, b_, c_, values_;
 };
 
 // The records file, read in windows of consecutive ranges: every thread reads and
