@@ -323,12 +323,12 @@ void PairGroup(const KernelModel& m, const double* factors, const double* produc
 template <int YV, int G, bool WithY>
 void PairGroupResults(const KernelModel& m, const V* state, int x0, double* joint, double* px, double* py) {
   constexpr int XG = (G + W - 1) / W;
-  const int ay = m.answerCountY;
+  const int strideY = m.strideY;
   for (int g = 0; g < G; ++g)
-    for (int y = 0; y < ay; ++y) joint[(x0 + g) * ay + y] = state[g * YV + y / W][y % W];
+    for (int v = 0; v < YV; ++v) Store(joint + (x0 + g) * strideY + v * W, state[g * YV + v]);
   for (int g = 0; g < G; ++g) px[x0 + g] = state[G * YV + g / W][g % W];
   if constexpr (WithY)
-    for (int y = 0; y < ay; ++y) py[y] = state[G * YV + XG + y / W][y % W];
+    for (int v = 0; v < YV; ++v) Store(py + v * W, state[G * YV + XG + v]);
 }
 
 // The largest group of answers of X whose sums fit the registers with YV vectors of Y.
@@ -362,8 +362,8 @@ template <int XV, int YV>
 void PairSumsOf(const KernelModel& m, const KernelCondition* conditions, int n, double* pxy, double* px, double* py,
                 KernelScratch& scratch) {
   const int end = Ceil(m.components, W);
-  const int ax = m.answerCountX, ay = m.answerCountY;
-  const int components = m.components, strideX = m.strideX;
+  const int ax = m.answerCountX;
+  const int components = m.components, strideX = m.strideX, strideY = m.strideY;
   constexpr int limit = GroupLimit<YV>();
   const int groups = (ax + limit - 1) / limit;
   scratch.factors.Reserve(static_cast<std::size_t>(m.padded));
@@ -395,7 +395,7 @@ void PairSumsOf(const KernelModel& m, const KernelCondition* conditions, int n, 
       }
       eachGroup(c0, c1, nullptr, nullptr, nullptr);
     }
-    eachGroup(-1, 0, pxy + static_cast<std::size_t>(i) * ax * ay, px + i * ax, py + i * ay);
+    eachGroup(-1, 0, pxy + static_cast<std::size_t>(i) * ax * strideY, px + i * ax, py + i * strideY);
   }
 }
 
@@ -433,34 +433,33 @@ constexpr int kGroup = 4;
 
 inline V KeptTerms(const Mask& keep, const V& terms) { return keep ? terms : V{}; }
 
-// Criterion 3 from pxy[(i * ax + x) * ay + y], px[i * ax + x] and py[i * ay + y]
-// (each array readable W values past its end) into out[i].
-void Informations(int ax, int ay, const double* pxy, const double* px, const double* py, int n, double* out,
-                  KernelScratch& scratch) {
-  const int cells = ax * ay;
-  const int rowY = Ceil(ay, W);  // the terms of one answer of X, padded to whole vectors
-  const int span = ax * rowY;
+// Criterion 3 from pxy[(i * ax + x) * stride + y], px[i * ax + x] and
+// py[i * stride + y] (stride a whole number of vectors) into out[i].
+void Informations(int ax, int ay, int stride, const double* pxy, const double* px, const double* py, int n,
+                  double* out, KernelScratch& scratch) {
+  const int span = ax * stride;
   scratch.products.Reserve(static_cast<std::size_t>(kGroup) * span);
   double* terms = scratch.products.data();
   for (int i0 = 0; i0 < n; i0 += kGroup) {
     const int count = Lesser(kGroup, n - i0);
     for (int g = 0; g < count; ++g) {
       const int i = i0 + g;
-      const double* joint = pxy + static_cast<std::size_t>(i) * cells;
+      const double* joint = pxy + static_cast<std::size_t>(i) * span;
+      const double* pY = py + static_cast<std::size_t>(i) * stride;
       double* term = terms + g * span;
       for (int x = 0; x < ax; ++x) {
         const V pX = Splat(px[i * ax + x]);
         for (int y = 0; y < ay; y += W)
-          Store(term + x * rowY + y, Load(joint + x * ay + y) / (pX * Load(py + i * ay + y)));
+          Store(term + x * stride + y, Load(joint + x * stride + y) / (pX * Load(pY + y)));
       }
       for (int x = 0; x < ax; ++x)
-        for (int y = 0; y < ay; ++y) term[x * rowY + y] = std::log(term[x * rowY + y]);
+        for (int y = 0; y < ay; ++y) term[x * stride + y] = std::log(term[x * stride + y]);
       for (int x = 0; x < ax; ++x) {
         const Mask pX = px[i * ax + x] != 0.0 ? ~Mask{} : Mask{};
         for (int y = 0; y < ay; y += W) {
-          const V j = Load(joint + x * ay + y);
-          const Mask keep = (j != V{}) & (Load(py + i * ay + y) != V{}) & pX;
-          Store(term + x * rowY + y, KeptTerms(keep, j * Load(term + x * rowY + y)));
+          const V j = Load(joint + x * stride + y);
+          const Mask keep = (j != V{}) & (Load(pY + y) != V{}) & pX;
+          Store(term + x * stride + y, KeptTerms(keep, j * Load(term + x * stride + y)));
         }
       }
     }
@@ -468,8 +467,8 @@ void Informations(int ax, int ay, const double* pxy, const double* px, const dou
     for (int x = 0; x < ax; ++x)
       for (int y = 0; y < ay; ++y)
         for (int g = 0; g < kGroup; ++g) {
-          b[g] += pxy[static_cast<std::size_t>(i0 + Lesser(g, count - 1)) * cells + x * ay + y];
-          s[g] += terms[g * span + x * rowY + y];
+          b[g] += pxy[static_cast<std::size_t>(i0 + Lesser(g, count - 1)) * span + x * stride + y];
+          s[g] += terms[g * span + x * stride + y];
         }
     for (int g = 0; g < count; ++g) out[i0 + g] = std::log(b[g]) + s[g] / b[g];
   }

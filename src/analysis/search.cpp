@@ -290,13 +290,13 @@ class Evaluator {
         for (int b = 0; b < n; ++b) out[index(b)].value = values_[static_cast<std::size_t>(b)];
         break;
       case 3: {
-        const std::size_t ax = static_cast<std::size_t>(m.answerCountX), ay = static_cast<std::size_t>(m.answerCountY);
-        a_.resize(static_cast<std::size_t>(n) * ax * ay + kMaxLanes);
-        b_.resize(static_cast<std::size_t>(n) * ax + kMaxLanes);
-        c_.resize(static_cast<std::size_t>(n) * ay + kMaxLanes);
+        const std::size_t ax = static_cast<std::size_t>(m.answerCountX), ay = static_cast<std::size_t>(m.strideY);
+        a_.resize(static_cast<std::size_t>(n) * ax * ay);
+        b_.resize(static_cast<std::size_t>(n) * ax);
+        c_.resize(static_cast<std::size_t>(n) * ay);
         values_.resize(static_cast<std::size_t>(n));
         run_.kernels->pairSums(m, conditions_.data(), n, a_.data(), b_.data(), c_.data(), scratch_);
-        run_.kernels->informations(m.answerCountX, m.answerCountY, a_.data(), b_.data(), c_.data(), n,
+        run_.kernels->informations(m.answerCountX, m.answerCountY, m.strideY, a_.data(), b_.data(), c_.data(), n,
                                    values_.data(), scratch_);
         for (int b = 0; b < n; ++b) out[index(b)].value = values_[static_cast<std::size_t>(b)];
         break;
