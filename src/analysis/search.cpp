@@ -384,6 +384,8 @@ class RecordsFile {
     const int flags = ::fcntl(fd_, F_GETFL);
     if (flags != -1) ::fcntl(fd_, F_SETFL, flags & ~O_NONBLOCK);
     records_ = static_cast<std::int64_t>(status.st_size) / static_cast<std::int64_t>(kCountRecordBytes);
+    seen_.assign(static_cast<std::size_t>(std::min((records_ + kRangeRecords - 1) / kRangeRecords, kSeenRanges)),
+                 Seen{});
     return true;
   }
 
@@ -430,6 +432,11 @@ class RecordsFile {
     range.records.clear();
     range.shortRead = false;
     if (first >= last) return;
+    // A range whose whole records an earlier pass read has nothing for a length it did not hold.
+    Seen* seen = first / kRangeRecords < static_cast<std::int64_t>(seen_.size())
+                     ? &seen_[static_cast<std::size_t>(first / kRangeRecords)]
+                     : nullptr;
+    if (seen && seen->read && seen->records[length - 1] == 0) return;
     const std::size_t want = static_cast<std::size_t>(last - first) * kCountRecordBytes;
     range.raw.resize(want);
     std::size_t got = 0;
@@ -443,6 +450,7 @@ class RecordsFile {
     }
     range.shortRead = got < want;
     range.records.reserve(got / kCountRecordBytes);
+    std::int64_t held[3] = {0, 0, 0};
     for (std::size_t i = 0; i < got / kCountRecordBytes; ++i) {
       const unsigned char* p = range.raw.data() + i * kCountRecordBytes;
       std::int16_t slots[3] = {0, 0, 0};
@@ -456,6 +464,7 @@ class RecordsFile {
         }
         slots[answers++] = static_cast<std::int16_t>(code + codeQuestion[static_cast<std::size_t>(code)] + 1);
       }
+      if (answers > 0) ++held[answers - 1];
       if (answers != length) continue;
       Record r;
       r.count = ReadLE<std::uint32_t>(p);
@@ -464,10 +473,20 @@ class RecordsFile {
       r.s1 = slots[0], r.s2 = slots[1], r.s3 = slots[2];
       range.records.push_back(r);
     }
+    if (seen && !range.shortRead) *seen = {true, {held[0], held[1], held[2]}};
   }
+
+  // What the first read of a range found: its records by length. Kept for the
+  // first kSeenRanges ranges (64 GiB of file), a few bytes per mebibyte.
+  struct Seen {
+    bool read = false;
+    std::int64_t records[3] = {0, 0, 0};
+  };
+  static constexpr std::int64_t kSeenRanges = 65536;
 
   int fd_ = -1;
   std::int64_t records_ = 0;
+  mutable std::vector<Seen> seen_;  // each range's entry is written only by the thread reading it
 };
 
 // A block of records of one pass, evaluated in one piece.
