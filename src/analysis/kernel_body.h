@@ -270,142 +270,117 @@ void AnswerSums(const KernelModel& m, const KernelCondition* conditions, int n, 
 // Vector registers of the instruction set: what a register-blocked loop may hold.
 constexpr int kRegisters = W == 8 ? 32 : 16;
 
-// Components are swept in runs of kPairRun so that the rows of Y and the products of
-// a run stay in the first-level cache while every group of answers of X passes
-// over them; the sums wait in memory between runs.
+// Components are swept in runs of kPairRun so that the rows of X and Y of a run
+// stay in the first-level cache while every group of answers of Y passes over
+// them; the sums wait in memory between runs.
 constexpr int kPairRun = 64;
 
-// Vectors of the sums one group keeps: G x YV joint sums, its Px lanes and, for
-// the first group, Py.
-template <int YV, int G>
+// Vectors of the sums one group keeps: G x XV joint sums, its Py lanes and, for
+// the first group, Px.
+template <int XV, int G>
 constexpr int GroupVectors() {
-  return G * YV + (G + W - 1) / W + YV;
+  return G * XV + (G + W - 1) / W + XV;
 }
 
-// Components [c0, c1) of answers x0 .. x0+G-1 of X: the answers of Y in YV
-// vectors, all G x YV joint sums in registers. `products` holds w_c x q_c x p_c(x)
-// by component from c0 on, `strideX` values per component; Px of the group's answers is the
-// sum of those products, and with WithY Py is summed from the same loads of Y.
-template <int YV, int G, bool WithY>
-void PairGroup(const KernelModel& m, const double* factors, const double* products, int x0, int c0, int c1,
-               V* state) {
-  constexpr int XG = (G + W - 1) / W;
+// Components [c0, c1) of answers y0 .. y0+G-1 of Y against every answer of X:
+// the answers of X in XV vectors, all G x XV joint sums in registers. The
+// products (w_c x q_c) x p_c(x) are made in registers from the factors and
+// multiplied by each p_c(y) in turn. Py of the group's answers is summed from
+// the factors and the row of Y, and with WithX Px from the products.
+template <int XV, int G, bool WithX>
+void PairGroup(const KernelModel& m, const double* factors, int y0, int c0, int c1, V* state) {
+  constexpr int YG = (G + W - 1) / W;
   const int strideX = m.strideX, strideY = m.strideY;
-  V sum[G][YV], sumX[XG], sumY[YV];
+  V sum[G][XV], sumY[YG], sumX[XV];
   for (int g = 0; g < G; ++g)
-    for (int v = 0; v < YV; ++v) sum[g][v] = state[g * YV + v];
-  for (int v = 0; v < XG; ++v) sumX[v] = state[G * YV + v];
-  if constexpr (WithY)
-    for (int v = 0; v < YV; ++v) sumY[v] = state[G * YV + XG + v];
-  const double* row = m.answersY + static_cast<std::size_t>(c0) * strideY;
-  const double* product = products + x0;
-  for (int c = c0; c < c1; ++c, row += strideY, product += strideX) {
-    V p[YV];
-    for (int v = 0; v < YV; ++v) p[v] = Load(row + v * W);
+    for (int v = 0; v < XV; ++v) sum[g][v] = state[g * XV + v];
+  for (int v = 0; v < YG; ++v) sumY[v] = state[G * XV + v];
+  if constexpr (WithX)
+    for (int v = 0; v < XV; ++v) sumX[v] = state[G * XV + YG + v];
+  const double* rowX = m.answersX + static_cast<std::size_t>(c0) * strideX;
+  const double* rowY = m.answersY + static_cast<std::size_t>(c0) * strideY + y0;
+  for (int c = c0; c < c1; ++c, rowX += strideX, rowY += strideY) {
+    const V f = Splat(factors[c]);
+    V product[XV];
+    for (int v = 0; v < XV; ++v) product[v] = f * Load(rowX + v * W);
     for (int g = 0; g < G; ++g) {
-      const V f = Splat(product[g]);
-      for (int v = 0; v < YV; ++v) sum[g][v] += f * p[v];
+      const V p = Splat(rowY[g]);
+      for (int v = 0; v < XV; ++v) sum[g][v] += product[v] * p;
     }
-    for (int v = 0; v < XG; ++v) sumX[v] += Load(product + v * W);
-    if constexpr (WithY) {
-      const V f = Splat(factors[c]);
-      for (int v = 0; v < YV; ++v) sumY[v] += f * p[v];
-    }
+    for (int v = 0; v < YG; ++v) sumY[v] += f * Load(rowY + v * W);
+    if constexpr (WithX)
+      for (int v = 0; v < XV; ++v) sumX[v] += product[v];
   }
   for (int g = 0; g < G; ++g)
-    for (int v = 0; v < YV; ++v) state[g * YV + v] = sum[g][v];
-  for (int v = 0; v < XG; ++v) state[G * YV + v] = sumX[v];
-  if constexpr (WithY)
-    for (int v = 0; v < YV; ++v) state[G * YV + XG + v] = sumY[v];
+    for (int v = 0; v < XV; ++v) state[g * XV + v] = sum[g][v];
+  for (int v = 0; v < YG; ++v) state[G * XV + v] = sumY[v];
+  if constexpr (WithX)
+    for (int v = 0; v < XV; ++v) state[G * XV + YG + v] = sumX[v];
 }
 
 // The group's sums out of its state.
-template <int YV, int G, bool WithY>
-void PairGroupResults(const KernelModel& m, const V* state, int x0, double* joint, double* px, double* py) {
-  constexpr int XG = (G + W - 1) / W;
-  const int strideY = m.strideY;
+template <int XV, int G, bool WithX>
+void PairGroupResults(const KernelModel& m, const V* state, int y0, double* joint, double* px, double* py) {
+  constexpr int YG = (G + W - 1) / W;
+  const int strideX = m.strideX;
   for (int g = 0; g < G; ++g)
-    for (int v = 0; v < YV; ++v) Store(joint + (x0 + g) * strideY + v * W, state[g * YV + v]);
-  for (int g = 0; g < G; ++g) px[x0 + g] = state[G * YV + g / W][g % W];
-  if constexpr (WithY)
-    for (int v = 0; v < YV; ++v) Store(py + v * W, state[G * YV + XG + v]);
+    for (int v = 0; v < XV; ++v) Store(joint + (y0 + g) * strideX + v * W, state[g * XV + v]);
+  for (int g = 0; g < G; ++g) py[y0 + g] = state[G * XV + g / W][g % W];
+  if constexpr (WithX)
+    for (int v = 0; v < XV; ++v) Store(px + v * W, state[G * XV + YG + v]);
 }
 
-// The largest group of answers of X whose sums fit the registers with YV vectors of Y.
-template <int YV>
+// The largest group of answers of Y whose sums fit the registers with XV vectors of X.
+template <int XV>
 constexpr int GroupLimit() {
-  constexpr int fit = (kRegisters - 4 - 2 * YV) / YV;
+  constexpr int fit = (kRegisters - 3 - 2 * XV) / XV;
   return fit < 1 ? 1 : fit > 8 ? 8 : fit;
 }
 
 // One group of `size` answers (size <= G): sweeps components [c0, c1), or with
 // c0 < 0 stores the results. Returns the vectors of its state.
-template <int YV, int G, bool WithY>
-int PairGroupOf(int size, const KernelModel& m, const double* factors, const double* products, int x0, int c0,
-                int c1, V* state, double* joint, double* px, double* py) {
+template <int XV, int G, bool WithX>
+int PairGroupOf(int size, const KernelModel& m, const double* factors, int y0, int c0, int c1, V* state,
+                double* joint, double* px, double* py) {
   if constexpr (G > 1) {
-    if (size < G)
-      return PairGroupOf<YV, G - 1, WithY>(size, m, factors, products, x0, c0, c1, state, joint, px, py);
+    if (size < G) return PairGroupOf<XV, G - 1, WithX>(size, m, factors, y0, c0, c1, state, joint, px, py);
   }
   if (c0 >= 0)
-    PairGroup<YV, G, WithY>(m, factors, products, x0, c0, c1, state);
+    PairGroup<XV, G, WithX>(m, factors, y0, c0, c1, state);
   else
-    PairGroupResults<YV, G, WithY>(m, state, x0, joint, px, py);
-  return GroupVectors<YV, G>();
+    PairGroupResults<XV, G, WithX>(m, state, y0, joint, px, py);
+  return GroupVectors<XV, G>();
 }
 
-// Pairs of one condition at a time. For each run of components the products
-// (w_c x q_c) x p_c(x), with the answers of X in lanes, are made once; then the
-// answers of X are taken in as few groups as the registers allow, each group
-// sweeping the run's answers of Y once.
-template <int XV, int YV>
+// Pairs of one condition at a time: the answers of Y in as few groups as the
+// registers allow, each group sweeping a run of components once.
+template <int XV>
 void PairSumsOf(const KernelModel& m, const KernelCondition* conditions, int n, double* pxy, double* px, double* py,
                 KernelScratch& scratch) {
   const int end = Ceil(m.components, W);
-  const int ax = m.answerCountX;
-  const int components = m.components, strideX = m.strideX, strideY = m.strideY;
-  constexpr int limit = GroupLimit<YV>();
-  const int groups = (ax + limit - 1) / limit;
+  const int ay = m.answerCountY;
+  const int components = m.components, strideX = m.strideX;
+  constexpr int limit = GroupLimit<XV>();
+  const int groups = (ay + limit - 1) / limit;
   scratch.factors.Reserve(static_cast<std::size_t>(m.padded));
-  // Products of one run, and a vector past them for the Px loads of the last group.
-  scratch.products.Reserve(static_cast<std::size_t>(kPairRun) * strideX + W);
-  scratch.sums.Reserve(static_cast<std::size_t>(groups) * GroupVectors<YV, limit>() * W);
+  scratch.sums.Reserve(static_cast<std::size_t>(groups) * GroupVectors<XV, limit>() * W);
   double* factors = scratch.factors.data();
-  double* products = scratch.products.data();
   V* state = reinterpret_cast<V*>(scratch.sums.data());
   const auto eachGroup = [&](int c0, int c1, double* joint, double* x, double* y) {
     V* at = state;
-    for (int g = 0, x0 = 0; g < groups; ++g) {
-      const int size = ax / groups + (g < ax % groups ? 1 : 0);
-      at += g == 0 ? PairGroupOf<YV, limit, true>(size, m, factors, products, x0, c0, c1, at, joint, x, y)
-                   : PairGroupOf<YV, limit, false>(size, m, factors, products, x0, c0, c1, at, joint, x, y);
-      x0 += size;
+    for (int g = 0, y0 = 0; g < groups; ++g) {
+      const int size = ay / groups + (g < ay % groups ? 1 : 0);
+      at += g == 0 ? PairGroupOf<XV, limit, true>(size, m, factors, y0, c0, c1, at, joint, x, y)
+                   : PairGroupOf<XV, limit, false>(size, m, factors, y0, c0, c1, at, joint, x, y);
+      y0 += size;
     }
   };
   for (int i = 0; i < n; ++i) {
     ConditionFactors(m, conditions[i], end, factors);
-    std::memset(static_cast<void*>(state), 0, static_cast<std::size_t>(groups) * GroupVectors<YV, limit>() * sizeof(V));
-    for (int c0 = 0; c0 < components; c0 += kPairRun) {
-      const int c1 = Lesser(c0 + kPairRun, components);
-      const double* rowX = m.answersX + static_cast<std::size_t>(c0) * strideX;
-      double* out = products;
-      for (int c = c0; c < c1; ++c, rowX += strideX, out += strideX) {
-        const V f = Splat(factors[c]);
-        for (int v = 0; v < XV; ++v) Store(out + v * W, f * Load(rowX + v * W));
-      }
-      eachGroup(c0, c1, nullptr, nullptr, nullptr);
-    }
-    eachGroup(-1, 0, pxy + static_cast<std::size_t>(i) * ax * strideY, px + i * ax, py + i * strideY);
+    std::memset(static_cast<void*>(state), 0, static_cast<std::size_t>(groups) * GroupVectors<XV, limit>() * sizeof(V));
+    for (int c0 = 0; c0 < components; c0 += kPairRun) eachGroup(c0, Lesser(c0 + kPairRun, components), nullptr, nullptr, nullptr);
+    eachGroup(-1, 0, pxy + static_cast<std::size_t>(i) * ay * strideX, px + i * strideX, py + i * ay);
   }
-}
-
-template <int XV, int YV>
-void PairSumsX(const KernelModel& m, const KernelCondition* conditions, int n, double* pxy, double* px, double* py,
-               KernelScratch& scratch) {
-  if constexpr (YV < kMaxAnswers / W + 1) {
-    if ((m.answerCountY + W - 1) / W > YV) return PairSumsX<XV, YV + 1>(m, conditions, n, pxy, px, py, scratch);
-  }
-  PairSumsOf<XV, YV>(m, conditions, n, pxy, px, py, scratch);
 }
 
 template <int XV>
@@ -414,7 +389,7 @@ void PairSumsAny(const KernelModel& m, const KernelCondition* conditions, int n,
   if constexpr (XV < kMaxAnswers / W + 1) {
     if ((m.answerCountX + W - 1) / W > XV) return PairSumsAny<XV + 1>(m, conditions, n, pxy, px, py, scratch);
   }
-  PairSumsX<XV, 1>(m, conditions, n, pxy, px, py, scratch);
+  PairSumsOf<XV>(m, conditions, n, pxy, px, py, scratch);
 }
 
 void PairSums(const KernelModel& m, const KernelCondition* conditions, int n, double* pxy, double* px, double* py,
@@ -433,11 +408,11 @@ constexpr int kGroup = 4;
 
 inline V KeptTerms(const Mask& keep, const V& terms) { return keep ? terms : V{}; }
 
-// Criterion 3 from pxy[(i * ax + x) * stride + y], px[i * ax + x] and
-// py[i * stride + y] (stride a whole number of vectors) into out[i].
+// Criterion 3 from pxy[(i * ay + y) * stride + x], px[i * stride + x] and
+// py[i * ay + y] (stride a whole number of vectors) into out[i].
 void Informations(int ax, int ay, int stride, const double* pxy, const double* px, const double* py, int n,
                   double* out, KernelScratch& scratch) {
-  const int span = ax * stride;
+  const int span = ay * stride;
   scratch.products.Reserve(static_cast<std::size_t>(kGroup) * span);
   double* terms = scratch.products.data();
   for (int i0 = 0; i0 < n; i0 += kGroup) {
@@ -445,21 +420,21 @@ void Informations(int ax, int ay, int stride, const double* pxy, const double* p
     for (int g = 0; g < count; ++g) {
       const int i = i0 + g;
       const double* joint = pxy + static_cast<std::size_t>(i) * span;
-      const double* pY = py + static_cast<std::size_t>(i) * stride;
+      const double* pX = px + static_cast<std::size_t>(i) * stride;
       double* term = terms + g * span;
-      for (int x = 0; x < ax; ++x) {
-        const V pX = Splat(px[i * ax + x]);
-        for (int y = 0; y < ay; y += W)
-          Store(term + x * stride + y, Load(joint + x * stride + y) / (pX * Load(pY + y)));
+      for (int y = 0; y < ay; ++y) {
+        const V pY = Splat(py[i * ay + y]);
+        for (int x = 0; x < ax; x += W)
+          Store(term + y * stride + x, Load(joint + y * stride + x) / (Load(pX + x) * pY));
       }
-      for (int x = 0; x < ax; ++x)
-        for (int y = 0; y < ay; ++y) term[x * stride + y] = std::log(term[x * stride + y]);
-      for (int x = 0; x < ax; ++x) {
-        const Mask pX = px[i * ax + x] != 0.0 ? ~Mask{} : Mask{};
-        for (int y = 0; y < ay; y += W) {
-          const V j = Load(joint + x * stride + y);
-          const Mask keep = (j != V{}) & (Load(pY + y) != V{}) & pX;
-          Store(term + x * stride + y, KeptTerms(keep, j * Load(term + x * stride + y)));
+      for (int y = 0; y < ay; ++y)
+        for (int x = 0; x < ax; ++x) term[y * stride + x] = std::log(term[y * stride + x]);
+      for (int y = 0; y < ay; ++y) {
+        const Mask pY = py[i * ay + y] != 0.0 ? ~Mask{} : Mask{};
+        for (int x = 0; x < ax; x += W) {
+          const V j = Load(joint + y * stride + x);
+          const Mask keep = (j != V{}) & (Load(pX + x) != V{}) & pY;
+          Store(term + y * stride + x, KeptTerms(keep, j * Load(term + y * stride + x)));
         }
       }
     }
@@ -467,8 +442,8 @@ void Informations(int ax, int ay, int stride, const double* pxy, const double* p
     for (int x = 0; x < ax; ++x)
       for (int y = 0; y < ay; ++y)
         for (int g = 0; g < kGroup; ++g) {
-          b[g] += pxy[static_cast<std::size_t>(i0 + Lesser(g, count - 1)) * span + x * stride + y];
-          s[g] += terms[g * span + x * stride + y];
+          b[g] += pxy[static_cast<std::size_t>(i0 + Lesser(g, count - 1)) * span + y * stride + x];
+          s[g] += terms[g * span + y * stride + x];
         }
     for (int g = 0; g < count; ++g) out[i0 + g] = std::log(b[g]) + s[g] / b[g];
   }

@@ -96,15 +96,15 @@ struct KernelSet {
   void (*windowSums)(const KernelModel&, const KernelWindows&, double* p, double* t, KernelScratch&);
   // J_x = sum of w_c x q_c x p_c(x) for the answers of X: j[i * answerCountX + x].
   void (*answerSums)(const KernelModel&, const KernelCondition*, int n, double* j, KernelScratch&);
-  // Pxy, Px and Py of the answers of X and Y, rows of Y padded to strideY:
-  // pxy[(i * answerCountX + x) * strideY + y], px[i * answerCountX + x], py[i * strideY + y].
+  // Pxy, Px and Py of the answers of X and Y, rows of X padded to strideX:
+  // pxy[(i * answerCountY + y) * strideX + x], px[i * strideX + x], py[i * answerCountY + y].
   void (*pairSums)(const KernelModel&, const KernelCondition*, int n, double* pxy, double* px, double* py,
                    KernelScratch&);
   // Criterion 2 of n conditions from their J_x (as answerSums gives them, the
   // array readable kMaxLanes values past its end): values[i].
   void (*entropies)(int answers, const double* j, int n, double* values, KernelScratch&);
   // Criterion 3 of n conditions from Pxy, Px and Py as pairSums gives them
-  // (`stride` = strideY): values[i].
+  // (`stride` = strideX): values[i].
   void (*informations)(int answersX, int answersY, int stride, const double* pxy, const double* px, const double* py,
                        int n, double* values, KernelScratch&);
 };

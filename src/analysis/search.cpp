@@ -134,7 +134,8 @@ class Layout {
   static void Answers(const CModel& model, int firstSlot, int count, kernels::AlignedDoubles& buffer,
                       const double*& answers, int& first, int& answerCount, int& stride) {
     stride = kernels::RoundUp(count, kMaxLanes);
-    buffer.Reserve(static_cast<std::size_t>(std::max(model.Components(), 1)) * stride);
+    // The kernels may read a vector past the last component's row.
+    buffer.Reserve(static_cast<std::size_t>(std::max(model.Components(), 1)) * stride + kMaxLanes);
     for (int c = 0; c < model.Components(); ++c)
       for (int a = 0; a < count; ++a)
         buffer.data()[static_cast<std::size_t>(c) * stride + a] = model.Row(c)[firstSlot + a];
@@ -290,13 +291,13 @@ class Evaluator {
         for (int b = 0; b < n; ++b) out[index(b)].value = values_[static_cast<std::size_t>(b)];
         break;
       case 3: {
-        const std::size_t ax = static_cast<std::size_t>(m.answerCountX), ay = static_cast<std::size_t>(m.strideY);
+        const std::size_t ax = static_cast<std::size_t>(m.strideX), ay = static_cast<std::size_t>(m.answerCountY);
         a_.resize(static_cast<std::size_t>(n) * ax * ay);
         b_.resize(static_cast<std::size_t>(n) * ax);
         c_.resize(static_cast<std::size_t>(n) * ay);
         values_.resize(static_cast<std::size_t>(n));
         run_.kernels->pairSums(m, conditions_.data(), n, a_.data(), b_.data(), c_.data(), scratch_);
-        run_.kernels->informations(m.answerCountX, m.answerCountY, m.strideY, a_.data(), b_.data(), c_.data(), n,
+        run_.kernels->informations(m.answerCountX, m.answerCountY, m.strideX, a_.data(), b_.data(), c_.data(), n,
                                    values_.data(), scratch_);
         for (int b = 0; b < n; ++b) out[index(b)].value = values_[static_cast<std::size_t>(b)];
         break;
