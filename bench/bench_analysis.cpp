@@ -237,12 +237,12 @@ int main(int argc, char** argv) {
   // per pair of answers and one per answer of each question for Px and Py.
   const int scale = std::max(1, components / 256);
   // The targets of criteria 0, 2 and 4 are set for the census of 256 components.
-  const double small = components < 1024 ? 1.0 : 0.0;
+  const double smaller = components < 1024 ? 1.0 : 0.0;
   const Case cases[] = {
-      {"criterion 0, length 3", 0, -1, -1, 1, 3 + 2, 0.040 * small, true},
-      {"criterion 4, answers 5c and 7a, length 3", 4, AnswerSlot(4, 2), AnswerSlot(6, 0), 1, 3 + 4, 0.040 * small,
+      {"criterion 0, length 3", 0, -1, -1, 1, 3 + 2, 0.040 * smaller, true},
+      {"criterion 4, answers 5c and 7a, length 3", 4, AnswerSlot(4, 2), AnswerSlot(6, 0), 1, 3 + 4, 0.040 * smaller,
        true},
-      {"criterion 2, question 1 (15 answers), length 3", 2, 0, -1, 10 * scale, 3 + 2 * 15, 0.080 * small, false},
+      {"criterion 2, question 1 (15 answers), length 3", 2, 0, -1, 10 * scale, 3 + 2 * 15, 0.080 * smaller, false},
       {"criterion 3, questions 1 and 6 (15 answers each), length 3", 3, 0, 5, 50 * scale, 3 + 2 * 225 + 2 * 30,
        components >= 1024 ? 2.5 : 0.8, false},
   };
