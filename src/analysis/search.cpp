@@ -363,6 +363,7 @@ class Evaluator {
 class RecordsFile {
  public:
   static constexpr std::int64_t kRangeRecords = 65536;  // 1 MiB of the file per range
+  static constexpr std::int64_t kChunkRecords = 16384;  // read 256 KiB at a time
 
   RecordsFile() = default;
   RecordsFile(const RecordsFile&) = delete;
@@ -393,7 +394,7 @@ class RecordsFile {
   // Whole records in the file when it was opened.
   std::int64_t Count() const { return records_; }
 
-  // One range of a window: its raw bytes and the records of one length.
+  // One range of a window: a chunk of its raw bytes and its records of one length.
   struct Range {
     std::vector<unsigned char> raw;
     std::vector<Record> records;
@@ -438,41 +439,42 @@ class RecordsFile {
                      ? &seen_[static_cast<std::size_t>(first / kRangeRecords)]
                      : nullptr;
     if (seen && seen->read && seen->records[length - 1] == 0) return;
-    const std::size_t want = static_cast<std::size_t>(last - first) * kCountRecordBytes;
-    range.raw.resize(want);
-    std::size_t got = 0;
-    while (got < want) {
-      const ssize_t n = ::pread(fd_, range.raw.data() + got, want - got,
-                                static_cast<off_t>(first * static_cast<std::int64_t>(kCountRecordBytes)) +
-                                    static_cast<off_t>(got));
-      if (n < 0 && errno == EINTR) continue;
-      if (n <= 0) break;
-      got += static_cast<std::size_t>(n);
-    }
-    range.shortRead = got < want;
-    range.records.reserve(got / kCountRecordBytes);
     std::int64_t held[3] = {0, 0, 0};
-    for (std::size_t i = 0; i < got / kCountRecordBytes; ++i) {
-      const unsigned char* p = range.raw.data() + i * kCountRecordBytes;
-      std::int16_t slots[3] = {0, 0, 0};
-      int answers = 0;
-      for (int k = 0; k < 3; ++k) {
-        const std::int32_t code = ReadLE<std::int32_t>(p + 4 + 4 * k);
-        if (code == -1) break;
-        if (code < 0 || code >= kFlatAnswerCount) {
-          answers = 0;
-          break;
-        }
-        slots[answers++] = static_cast<std::int16_t>(code + codeQuestion[static_cast<std::size_t>(code)] + 1);
+    range.raw.resize(static_cast<std::size_t>(kChunkRecords) * kCountRecordBytes);
+    for (std::int64_t chunk = first; chunk < last && !range.shortRead; chunk += kChunkRecords) {
+      const std::size_t want = static_cast<std::size_t>(std::min(last - chunk, kChunkRecords)) * kCountRecordBytes;
+      std::size_t got = 0;
+      while (got < want) {
+        const ssize_t n = ::pread(fd_, range.raw.data() + got, want - got,
+                                  static_cast<off_t>(chunk * static_cast<std::int64_t>(kCountRecordBytes)) +
+                                      static_cast<off_t>(got));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;
+        got += static_cast<std::size_t>(n);
       }
-      if (answers > 0) ++held[answers - 1];
-      if (answers != length) continue;
-      Record r;
-      r.count = ReadLE<std::uint32_t>(p);
-      if (criterion == 1 && r.count == 0) continue;
-      r.position = first + static_cast<std::int64_t>(i);
-      r.s1 = slots[0], r.s2 = slots[1], r.s3 = slots[2];
-      range.records.push_back(r);
+      range.shortRead = got < want;
+      for (std::size_t i = 0; i < got / kCountRecordBytes; ++i) {
+        const unsigned char* p = range.raw.data() + i * kCountRecordBytes;
+        std::int16_t slots[3] = {0, 0, 0};
+        int answers = 0;
+        for (int k = 0; k < 3; ++k) {
+          const std::int32_t code = ReadLE<std::int32_t>(p + 4 + 4 * k);
+          if (code == -1) break;
+          if (code < 0 || code >= kFlatAnswerCount) {
+            answers = 0;
+            break;
+          }
+          slots[answers++] = static_cast<std::int16_t>(code + codeQuestion[static_cast<std::size_t>(code)] + 1);
+        }
+        if (answers > 0) ++held[answers - 1];
+        if (answers != length) continue;
+        Record r;
+        r.count = ReadLE<std::uint32_t>(p);
+        if (criterion == 1 && r.count == 0) continue;
+        r.position = chunk + static_cast<std::int64_t>(i);
+        r.s1 = slots[0], r.s2 = slots[1], r.s3 = slots[2];
+        range.records.push_back(r);
+      }
     }
     if (seen && !range.shortRead) *seen = {true, {held[0], held[1], held[2]}};
   }
