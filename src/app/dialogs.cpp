@@ -41,7 +41,7 @@ void ShowRtfFile(QTextEdit* text, const QString& rtfPath, Notifier& notifier) {
     text->append(QCoreApplication::translate("gettingStarted", "[The rest of %1 is left out: only its first %2 MB of %3 MB are shown.]")
                       .arg(name)
                       .arg(kRtfDisplayLimit >> 20)
-                      .arg((rtf.fileSize + (1 << 20) - 1) >> 20));
+                      .arg((rtf.fileSize + (1 << 19)) >> 20));  // to the nearest MB
 }
 
 }  // namespace

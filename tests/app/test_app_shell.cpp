@@ -26,6 +26,7 @@
 #include <QTextEdit>
 #include <QtEndian>
 #include <optional>
+#include <sys/stat.h>
 
 #include "app/answer_list.h"
 #include "app/child_frame.h"
@@ -324,6 +325,37 @@ class AppShellTest : public QObject {
     QVERIFY(printed.contains(QStringLiteral("Whole population")));
     QCOMPARE(printed.contains(QStringLiteral("Answers")), style != QStringLiteral("graph.pie"));
     QVERIFY(view->Graph().interactive);  // the screen drawing is interactive again
+  }
+
+  // A long getting-started text shows its first 2 MB and says so; a named pipe
+  // in its place is refused at once instead of freezing the window.
+  void gettingStartedReadsLongAndSpecialFilesSafely() {
+    test::StartedApp started;
+    QVERIFY(started.Start());
+    CSettings& settings = started.app->Context().settings;
+    const QString path = started.app->CensusFile(QStringLiteral("long.rtf"));
+    {
+      QFile file(path);
+      QVERIFY(file.open(QIODevice::WriteOnly));
+      file.write("{\\rtf1 ");
+      const QByteArray line(1023, 'x');
+      for (int i = 0; i < 3 * 1024; ++i) file.write(line + ' ');
+      file.write("}");
+    }
+    started.notifier.messages.clear();
+    gettingStarted longText(path, settings, started.notifier, nullptr);
+    const QString shown = longText.Text()->toPlainText();
+    QVERIFY(shown.size() < (2 << 20) + 1000);
+    QVERIFY2(shown.endsWith(QStringLiteral("[The rest of long.rtf is left out: only its first 2 MB of 3 MB are shown.]")),
+             qPrintable(shown.right(120)));
+    QVERIFY(started.notifier.messages.empty());
+
+    const QString pipe = started.app->CensusFile(QStringLiteral("pipe.rtf"));
+    QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    gettingStarted special(pipe, settings, started.notifier, nullptr);
+    QVERIFY(special.Text()->toPlainText().isEmpty());
+    QCOMPARE(started.notifier.Texts(),
+             std::vector<std::string>{"\"pipe.rtf\" is not a regular file (a named pipe, device or folder); it is not read."});
   }
 
   void gettingStartedFlag() {
