@@ -597,6 +597,10 @@
         <source>Open the sample census</source>
         <translation>Otevřít ukázkové sčítání</translation>
     </message>
+    <message>
+        <source>Recent census folders</source>
+        <translation>Nedávné složky sčítání</translation>
+    </message>
 </context>
 <context>
     <name>SubpopulationEditor</name>
