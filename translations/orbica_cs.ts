@@ -29,6 +29,317 @@
     </message>
 </context>
 <context>
+    <name>Actions</name>
+    <message>
+        <source>&amp;Histogram</source>
+        <translation>&amp;Histogram</translation>
+    </message>
+    <message>
+        <source>&amp;Show</source>
+        <translation>&amp;Zobrazit</translation>
+    </message>
+    <message>
+        <source>&amp;Graph</source>
+        <translation>&amp;Graf</translation>
+    </message>
+    <message>
+        <source>&amp;Analysis</source>
+        <translation>&amp;Analýza</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>&amp;Okno</translation>
+    </message>
+    <message>
+        <source>H&amp;elp</source>
+        <translation>&amp;Nápověda</translation>
+    </message>
+    <message>
+        <source>&amp;New window</source>
+        <translation>&amp;Nové okno</translation>
+    </message>
+    <message>
+        <source>Opens new histogram window</source>
+        <translation>Otevře nové okno histogramu</translation>
+    </message>
+    <message>
+        <source>New window</source>
+        <translation>Nové okno</translation>
+    </message>
+    <message>
+        <source>&amp;Close window</source>
+        <translation>&amp;Zavřít okno</translation>
+    </message>
+    <message>
+        <source>Closes the active window</source>
+        <translation>Zavře aktivní okno</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zavřít</translation>
+    </message>
+    <message>
+        <source>&amp;Open census…</source>
+        <translation>&amp;Otevřít sčítání…</translation>
+    </message>
+    <message>
+        <source>Opens the census of another folder</source>
+        <translation>Otevře sčítání z jiné složky</translation>
+    </message>
+    <message>
+        <source>&amp;Recent censuses</source>
+        <translation>Ne&amp;dávná sčítání</translation>
+    </message>
+    <message>
+        <source>&amp;Export…</source>
+        <translation>&amp;Exportovat…</translation>
+    </message>
+    <message>
+        <source>Saves the histogram as a picture (PNG, SVG, PDF) or its numbers (CSV)</source>
+        <translation>Uloží histogram jako obrázek (PNG, SVG, PDF) nebo jeho čísla (CSV)</translation>
+    </message>
+    <message>
+        <source>Cop&amp;y graph</source>
+        <translation>Kopírovat &amp;graf</translation>
+    </message>
+    <message>
+        <source>Copies the histogram to the clipboard as a picture</source>
+        <translation>Zkopíruje histogram do schránky jako obrázek</translation>
+    </message>
+    <message>
+        <source>&amp;Print ...</source>
+        <translation>&amp;Tisk ...</translation>
+    </message>
+    <message>
+        <source>Prints the histogram</source>
+        <translation>Vytiskne histogram</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Tisk</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Náhled</translation>
+    </message>
+    <message>
+        <source>Page setup</source>
+        <translation>Vzhled stránky</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Konec</translation>
+    </message>
+    <message>
+        <source>Exits the application</source>
+        <translation>Ukončí aplikaci</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Konec</translation>
+    </message>
+    <message>
+        <source>Next question</source>
+        <translation>Další otázka</translation>
+    </message>
+    <message>
+        <source>Previous question</source>
+        <translation>Předchozí otázka</translation>
+    </message>
+    <message>
+        <source>Sub&amp;populations</source>
+        <translation>Sub&amp;populace</translation>
+    </message>
+    <message>
+        <source>Displays the list of displayed subpopulations</source>
+        <translation>Zobrazí seznam zobrazených subpopulací</translation>
+    </message>
+    <message>
+        <source>Displayed subpopulations</source>
+        <translation>Zobrazené subpopulace</translation>
+    </message>
+    <message>
+        <source>&amp;Answer list</source>
+        <translation>Seznam o&amp;dpovědí</translation>
+    </message>
+    <message>
+        <source>Displays/hides the answer list</source>
+        <translation>Zobrazí nebo skryje seznam odpovědí</translation>
+    </message>
+    <message>
+        <source>Display/show the answer list</source>
+        <translation>Zobrazit/skrýt seznam odpovědí</translation>
+    </message>
+    <message>
+        <source>&amp;Question list</source>
+        <translation>Seznam &amp;otázek</translation>
+    </message>
+    <message>
+        <source>Shows the question list</source>
+        <translation>Zobrazí seznam otázek</translation>
+    </message>
+    <message>
+        <source>Subpopulation list</source>
+        <translation>Seznam subpopulací</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>Panel &amp;nástrojů</translation>
+    </message>
+    <message>
+        <source>Shows or hides the toolbar</source>
+        <translation>Zobrazí nebo skryje panel nástrojů</translation>
+    </message>
+    <message>
+        <source>Show/hide the toolbar</source>
+        <translation>Zobrazit/skrýt panel nástrojů</translation>
+    </message>
+    <message>
+        <source>&amp;Status bar</source>
+        <translation>&amp;Stavový řádek</translation>
+    </message>
+    <message>
+        <source>Shows or hides the status bar</source>
+        <translation>Zobrazí nebo skryje stavový řádek</translation>
+    </message>
+    <message>
+        <source>Show/hide the status bar</source>
+        <translation>Zobrazit/skrýt stavový řádek</translation>
+    </message>
+    <message>
+        <source>2D bar</source>
+        <translation>2D sloupcový</translation>
+    </message>
+    <message>
+        <source>2D bar graph</source>
+        <translation>2D sloupcový graf</translation>
+    </message>
+    <message>
+        <source>3D bar</source>
+        <translation>3D sloupcový</translation>
+    </message>
+    <message>
+        <source>3D bar graph</source>
+        <translation>3D sloupcový graf</translation>
+    </message>
+    <message>
+        <source>cylinder</source>
+        <translation>válcový</translation>
+    </message>
+    <message>
+        <source>Cylinder graph</source>
+        <translation>Válcový graf</translation>
+    </message>
+    <message>
+        <source>pie</source>
+        <translation>koláčový</translation>
+    </message>
+    <message>
+        <source>Pie graph</source>
+        <translation>Koláčový graf</translation>
+    </message>
+    <message>
+        <source>beside</source>
+        <translation>vedle sebe</translation>
+    </message>
+    <message>
+        <source>behind</source>
+        <translation>za sebou</translation>
+    </message>
+    <message>
+        <source>Arrange subpopulations behind or beside each other</source>
+        <translation>Uspořádat subpopulace za sebou nebo vedle sebe</translation>
+    </message>
+    <message>
+        <source>Switches the arrangement when displaying more then one subpopulation</source>
+        <translation>Přepne uspořádání, když je zobrazeno více subpopulací</translation>
+    </message>
+    <message>
+        <source>Display errors?</source>
+        <translation>Zobrazit chyby?</translation>
+    </message>
+    <message>
+        <source>Determine whether the calculated errors are indicated.</source>
+        <translation>Určuje, zda se vyznačují vypočtené chyby.</translation>
+    </message>
+    <message>
+        <source>Show absolute or relative values</source>
+        <translation>Zobrazit absolutní nebo relativní hodnoty</translation>
+    </message>
+    <message>
+        <source>Determine whether relative or absolute values are shown</source>
+        <translation>Určuje, zda se zobrazují relativní, nebo absolutní hodnoty</translation>
+    </message>
+    <message>
+        <source>2D table</source>
+        <translation>2D tabulka</translation>
+    </message>
+    <message>
+        <source>Shows the 2D table</source>
+        <translation>Zobrazí 2D tabulku</translation>
+    </message>
+    <message>
+        <source>Run..</source>
+        <translation>Spustit..</translation>
+    </message>
+    <message>
+        <source>Show last results</source>
+        <translation>Zobrazit poslední výsledky</translation>
+    </message>
+    <message>
+        <source>&amp;Cascade</source>
+        <translation>&amp;Kaskáda</translation>
+    </message>
+    <message>
+        <source>&amp;Tile</source>
+        <translation>&amp;Dlaždice</translation>
+    </message>
+    <message>
+        <source>&amp;Index</source>
+        <translation>&amp;Rejstřík</translation>
+    </message>
+    <message>
+        <source>Displays the help index</source>
+        <translation>Zobrazí rejstřík nápovědy</translation>
+    </message>
+    <message>
+        <source>Help index</source>
+        <translation>Rejstřík nápovědy</translation>
+    </message>
+    <message>
+        <source>&amp;Getting started..</source>
+        <translation>&amp;Začínáme..</translation>
+    </message>
+    <message>
+        <source>&amp;Paper (PDF)</source>
+        <translation>Č&amp;lánek (PDF)</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;O programu</translation>
+    </message>
+    <message>
+        <source>Display the asbout inforamtion</source>
+        <translation>Zobrazí informace o programu</translation>
+    </message>
+    <message>
+        <source>About..</source>
+        <translation>O programu..</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Nápověda</translation>
+    </message>
+    <message>
+        <source>Displays help</source>
+        <translation>Zobrazí nápovědu</translation>
+    </message>
+    <message>
+        <source>Displays context help</source>
+        <translation>Zobrazí kontextovou nápovědu</translation>
+    </message>
+</context>
+<context>
     <name>AnalysisDialog</name>
     <message>
         <source>Analysis</source>
@@ -94,6 +405,21 @@
     </message>
 </context>
 <context>
+    <name>CensusSession</name>
+    <message>
+        <source>Open census</source>
+        <translation>Otevřít sčítání</translation>
+    </message>
+    <message>
+        <source>The sample census is not installed.</source>
+        <translation>Ukázkové sčítání není nainstalováno.</translation>
+    </message>
+    <message>
+        <source>The sample census cannot be copied to %1.</source>
+        <translation>Ukázkové sčítání nelze zkopírovat do %1.</translation>
+    </message>
+</context>
+<context>
     <name>CrossTableWindow</name>
     <message>
         <source>Result table</source>
@@ -106,6 +432,56 @@
     <message>
         <source>Left question</source>
         <translation>Levá otázka</translation>
+    </message>
+</context>
+<context>
+    <name>Export</name>
+    <message>
+        <source>The file %1 cannot be written.</source>
+        <translation>Do souboru %1 nelze zapisovat.</translation>
+    </message>
+    <message>
+        <source>The file name must end in .png, .svg, .pdf or .csv.</source>
+        <translation>Název souboru musí končit příponou .png, .svg, .pdf nebo .csv.</translation>
+    </message>
+    <message>
+        <source>question-%1.png</source>
+        <translation>otazka-%1.png</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png);;SVG drawing (*.svg);;PDF document (*.pdf);;CSV numbers (*.csv)</source>
+        <translation>Obrázek PNG (*.png);;Kresba SVG (*.svg);;Dokument PDF (*.pdf);;Čísla CSV (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>ExportDialog</name>
+    <message>
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>&amp;File:</source>
+        <translation>&amp;Soubor:</translation>
+    </message>
+    <message>
+        <source>&amp;Browse…</source>
+        <translation>&amp;Procházet…</translation>
+    </message>
+    <message>
+        <source>&amp;Size (pixels):</source>
+        <translation>&amp;Velikost (pixely):</translation>
+    </message>
+    <message>
+        <source>x</source>
+        <translation>×</translation>
+    </message>
+    <message>
+        <source>The file&apos;s type follows its extension: .png, .svg, .pdf (the graph) or .csv (its numbers).</source>
+        <translation>Typ souboru určuje jeho přípona: .png, .svg, .pdf (graf) nebo .csv (jeho čísla).</translation>
     </message>
 </context>
 <context>
@@ -197,6 +573,33 @@
     <message>
         <source>Cancel</source>
         <translation>Zrušit</translation>
+    </message>
+</context>
+<context>
+    <name>StartDialog</name>
+    <message>
+        <source>Orbica</source>
+        <translation>Orbica</translation>
+    </message>
+    <message>
+        <source>This folder holds no census. Choose one to open:</source>
+        <translation>V této složce není žádné sčítání. Zvolte, které otevřít:</translation>
+    </message>
+    <message>
+        <source>Open census folder…</source>
+        <translation>Otevřít složku sčítání…</translation>
+    </message>
+    <message>
+        <source>Recent census folders:</source>
+        <translation>Nedávné složky sčítání:</translation>
+    </message>
+    <message>
+        <source>Open the sample census</source>
+        <translation>Otevřít ukázkové sčítání</translation>
+    </message>
+    <message>
+        <source>Recent census folders</source>
+        <translation>Nedávné složky sčítání</translation>
     </message>
 </context>
 <context>
@@ -345,6 +748,21 @@
     </message>
 </context>
 <context>
+    <name>gettingStarted</name>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation>Soubor %1 nelze přečíst.</translation>
+    </message>
+    <message>
+        <source>%1 was not found.</source>
+        <translation>Soubor %1 nebyl nalezen.</translation>
+    </message>
+    <message>
+        <source>[The rest of %1 is left out: only its first %2 MB of %3 MB are shown.]</source>
+        <translation>[Zbytek souboru %1 je vynechán: zobrazuje se jen prvních %2 MB z %3 MB.]</translation>
+    </message>
+</context>
+<context>
     <name>orbica::AnalysisResultsModel</name>
     <message>
         <source>Condition</source>
@@ -387,6 +805,34 @@
     </message>
 </context>
 <context>
+    <name>orbica::CAnalSeznam</name>
+    <message>
+        <source>Rank</source>
+        <translation>Pořadí</translation>
+    </message>
+</context>
+<context>
+    <name>orbica::CApp</name>
+    <message>
+        <source>The census in &quot;%1&quot; is open in another Orbica (process %2 on %3). Open it read-only? Nothing will be saved; No quits.</source>
+        <translation>Sčítání ve složce „%1“ je otevřené v jiné instanci programu Orbica (proces %2 na %3). Otevřít je jen pro čtení? Nic se neuloží; volbou Ne se program ukončí.</translation>
+    </message>
+</context>
+<context>
+    <name>orbica::CDokument</name>
+    <message>
+        <source>Frequencies for question %1</source>
+        <translation>Četnosti pro otázku %1</translation>
+    </message>
+</context>
+<context>
+    <name>orbica::CHistogram</name>
+    <message>
+        <source>A histogram window: the answers of one question in the displayed subpopulations. Press F1 for help.</source>
+        <translation>Okno histogramu: odpovědi na jednu otázku v zobrazených subpopulacích. Nápovědu zobrazíte klávesou F1.</translation>
+    </message>
+</context>
+<context>
     <name>orbica::CMPanel</name>
     <message>
         <source>Displayed subpopulations</source>
@@ -399,6 +845,71 @@
     <message>
         <source>   ( analysis results will be shown here )</source>
         <translation>   ( zde se zobrazí výsledky analýzy )</translation>
+    </message>
+</context>
+<context>
+    <name>orbica::CMainFrame</name>
+    <message>
+        <source>Orbica</source>
+        <translation>Orbica</translation>
+    </message>
+    <message>
+        <source>For help press F1</source>
+        <translation>Nápovědu zobrazíte klávesou F1</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Panel nástrojů</translation>
+    </message>
+    <message>
+        <source>Choose the object for which You wish help</source>
+        <translation>Vyberte objekt, ke kterému chcete zobrazit nápovědu</translation>
+    </message>
+    <message>
+        <source>CAP</source>
+        <translation>CAP</translation>
+    </message>
+    <message>
+        <source>NUM</source>
+        <translation>NUM</translation>
+    </message>
+    <message>
+        <source>SCRL</source>
+        <translation>SCRL</translation>
+    </message>
+    <message>
+        <source>&amp;%1 %2</source>
+        <translation>&amp;%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Orbica Help</source>
+        <translation>Nápověda programu Orbica</translation>
+    </message>
+</context>
+<context>
+    <name>orbica::CSeznamPop</name>
+    <message>
+        <source>Delete the saved subpopulation &quot;%1&quot;?</source>
+        <translation>Smazat uloženou subpopulaci „%1“?</translation>
+    </message>
+</context>
+<context>
+    <name>orbica::CensusSession</name>
+    <message>
+        <source>The census folder %1 cannot be opened.</source>
+        <translation>Složku sčítání %1 nelze otevřít.</translation>
+    </message>
+    <message>
+        <source>The census folder %1 cannot be written: subpopulations you save and the settings cannot be kept there.</source>
+        <translation>Do složky sčítání %1 nelze zapisovat: uložené subpopulace ani nastavení v ní nelze uchovat.</translation>
+    </message>
+    <message>
+        <source>Open census folder</source>
+        <translation>Otevřít složku sčítání</translation>
     </message>
 </context>
 <context>
@@ -433,6 +944,28 @@
     <message>
         <source>Subpopulation description: </source>
         <translation>Popis subpopulace: </translation>
+    </message>
+</context>
+<context>
+    <name>orbica::PrintPage</name>
+    <message>
+        <source>Answers</source>
+        <translation>Odpovědi</translation>
+    </message>
+    <message>
+        <source>Displayed subpopulations</source>
+        <translation>Zobrazené subpopulace</translation>
+    </message>
+</context>
+<context>
+    <name>orbica::StartDialog</name>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Otevřít</translation>
+    </message>
+    <message>
+        <source>Open census folder</source>
+        <translation>Otevřít složku sčítání</translation>
     </message>
 </context>
 <context>
@@ -565,12 +1098,21 @@
         <source>Absolute answer frequency</source>
         <translation>Absolutní četnost odpovědi</translation>
     </message>
-</context>
-<context>
-    <name>orbica::gettingStarted</name>
     <message>
-        <source>%1 was not found.</source>
-        <translation>Soubor %1 nebyl nalezen.</translation>
+        <source>Census in use</source>
+        <translation>Sčítání se již používá</translation>
+    </message>
+    <message>
+        <source>Subpopulation exists</source>
+        <translation>Subpopulace již existuje</translation>
+    </message>
+    <message>
+        <source>Saved subpopulations not read</source>
+        <translation>Uložené subpopulace nebyly načteny</translation>
+    </message>
+    <message>
+        <source>Delete subpopulation</source>
+        <translation>Smazat subpopulaci</translation>
     </message>
 </context>
 </TS>

@@ -29,7 +29,7 @@
 namespace orbica {
 
 namespace {
-constexpr const char* kCensusInUseCaption = "Census in use";
+constexpr const char* kCensusInUseCaption = QT_TRANSLATE_NOOP("orbica::engine", "Census in use");
 }  // namespace
 
 CApp::CApp(QString folder, orbica::Notifier* notifier)
@@ -73,9 +73,12 @@ bool CApp::LockCensus() {
   if (held) lock_->getLockInfo(&pid, &host, &application);
   lock_.reset();
   if (!held) return true;  // a folder that takes no lock file takes no other file either
-  const std::string question = "The census in \"" + folder_.toStdString() + "\" is open in another Orbica (process " +
-                               std::to_string(pid) + " on " + host.toStdString() +
-                               "). Open it read-only? Nothing will be saved; No quits.";
+  const std::string question = tr("The census in \"%1\" is open in another Orbica (process %2 on %3). Open it "
+                                  "read-only? Nothing will be saved; No quits.")
+                                   .arg(folder_)
+                                   .arg(pid)
+                                   .arg(host)
+                                   .toStdString();
   if (notifier_.AskYesNo(question, kCensusInUseCaption) != Reply::Yes) return false;
   context_->SetReadOnly(true);
   return true;

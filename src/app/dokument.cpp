@@ -10,7 +10,7 @@ CDokument::CDokument(CApp& app, QObject* parent) : QObject(parent), app_(app) {}
 void CDokument::Recompute() {
   AppContext& context = app_.Context();
   RecomputeHistogram(data_, question_, context.model, context.displayed);
-  title_ = QStringLiteral("Frequencies for question %1").arg(question_ + 1);
+  title_ = tr("Frequencies for question %1").arg(question_ + 1);
   Q_EMIT TitleChanged(title_);
   if (COdpovedi* list = app_.AnswerList()) list->Refill(question_, data_);
   Q_EMIT Updated();

@@ -16,6 +16,8 @@ namespace {
     QT_TRANSLATE_NOOP("orbica::engine", "Subpopulation not saved"),
     QT_TRANSLATE_NOOP("orbica::engine", "Subpopulation changed"),
     QT_TRANSLATE_NOOP("orbica::engine", "Subpopulation not deleted"),
+    QT_TRANSLATE_NOOP("orbica::engine", "Subpopulation exists"),
+    QT_TRANSLATE_NOOP("orbica::engine", "Saved subpopulations not read"),
     QT_TRANSLATE_NOOP("orbica::engine", "Settings not saved"),
     QT_TRANSLATE_NOOP("orbica::engine", "Chyba"),
     // Loading the census.

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
+
 namespace orbica {
 
 namespace {
@@ -14,6 +16,11 @@ std::string FirstCharacters(const std::string& text, int count) {
     while (i < text.size() && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) ++i;
   }
   return text.substr(0, i);
+}
+
+// A heading of the printed legend in the user's language.
+std::string Legend(const char* heading) {
+  return QCoreApplication::translate("orbica::PrintPage", heading).toStdString();
 }
 
 constexpr unsigned kLegendFlags = kTextLeft | kTextSingleLine;
@@ -42,7 +49,7 @@ void DrawPrintPage(Canvas& dc, int left, int top, int right, int bottom, BaseGra
   bool letters = false;
   auto answersBlock = [&](int y, int bl, int br) {
     const int o = (br - bl) / 20;
-    LegendText(dc, "Answers", CanvasRect{bl + o, y + h, br - o, y + 2 * h});
+    LegendText(dc, Legend(QT_TRANSLATE_NOOP("orbica::PrintPage", "Answers")), CanvasRect{bl + o, y + h, br - o, y + 2 * h});
     for (int k = 1; k <= answers; ++k) {
       const std::string& text = legend.answerTexts[static_cast<std::size_t>(k - 1)];
       const int yk = y + (k + 2) * h;
@@ -54,7 +61,7 @@ void DrawPrintPage(Canvas& dc, int left, int top, int right, int bottom, BaseGra
   };
   auto subpopulationsBlock = [&](int y, int sl, int sr) {
     const int o = (sr - sl) / 20;
-    LegendText(dc, "Displayed subpopulations", CanvasRect{sl + o, y + h, sr - o, y + 2 * h});
+    LegendText(dc, Legend(QT_TRANSLATE_NOOP("orbica::PrintPage", "Displayed subpopulations")), CanvasRect{sl + o, y + h, sr - o, y + 2 * h});
     for (int j = 1; j <= n; ++j) {
       const int yj = y + (j + 2) * h;
       LegendText(dc, std::to_string(j) + ".", CanvasRect{sl + o + w, yj, sr - o, yj + h});

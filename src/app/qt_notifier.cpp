@@ -48,7 +48,7 @@ Reply QtNotifier::Ask(const std::string& text, const std::string& caption) {
 }
 
 Reply QtNotifier::AskYesNo(const std::string& text, const std::string& caption) {
-  QMessageBox box(QMessageBox::Question, QString::fromStdString(caption), QString::fromStdString(text),
+  QMessageBox box(QMessageBox::Question, Translated(caption), Translated(text),
                   QMessageBox::Yes | QMessageBox::No, owner_);
   return box.exec() == QMessageBox::Yes ? Reply::Yes : Reply::No;
 }

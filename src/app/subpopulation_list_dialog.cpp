@@ -11,7 +11,7 @@
 namespace orbica {
 
 namespace {
-constexpr const char* kDeleteCaption = "Delete subpopulation";
+constexpr const char* kDeleteCaption = QT_TRANSLATE_NOOP("orbica::engine", "Delete subpopulation");
 }  // namespace
 
 CSeznamPop::CSeznamPop(CApp& app, QWidget* parent) : QDialog(parent), app_(app) {
@@ -37,8 +37,9 @@ void CSeznamPop::DeleteSelected() {
   const int identity = list_->ItemData(row).toInt();
   const CPopulace* entry = subpopulations.Find(identity);
   if (!entry || identity == kWholePopulationIdentity) return;  // the whole population is never deleted
-  if (app_.Notifier().AskYesNo("Delete the saved subpopulation \"" + entry->Name() + "\"?", kDeleteCaption) !=
-      Reply::Yes)
+  if (app_.Notifier().AskYesNo(
+          tr("Delete the saved subpopulation \"%1\"?").arg(QString::fromStdString(entry->Name())).toStdString(),
+          kDeleteCaption) != Reply::Yes)
     return;
   // The line goes only with its entry: an entry whose file could not be deleted
   // stays listed (the user has been told).

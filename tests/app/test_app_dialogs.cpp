@@ -9,6 +9,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -31,7 +32,9 @@
 #include "app/nav_panel.h"
 #include "app/pop_dialog.h"
 #include "app/progress_dialog.h"
+#include "app/qt_notifier.h"
 #include "app/question_list_dialog.h"
+#include "app/start_dialog.h"
 #include "app/subpopulation_list_dialog.h"
 #include "app/subpopulation_panel.h"
 #include "app/translations.h"
@@ -160,6 +163,8 @@ class DialogsTest : public QObject {
     QCOMPARE(Check(&saved), QString());
     COdpovedi answers(app, nullptr);
     QCOMPARE(Check(&answers), QString());
+    StartDialog startDialog({QStringLiteral("/home/census/2021")}, nullptr);
+    QCOMPARE(Check(&startDialog), QString());
     auto* table = new C2DTable(app, nullptr);
     QCOMPARE(Check(table), QString());
     delete table;
@@ -185,6 +190,24 @@ class DialogsTest : public QObject {
     QCOMPARE(QCoreApplication::translate("orbica::engine", "Chyba při načítání"), QStringLiteral("Chyba při načítání"));
     QCOMPARE(QCoreApplication::translate("orbica::engine", "not a catalogued text"),
              QStringLiteral("not a catalogued text"));
+    // Every kind of box shows its caption and text in Czech.
+    QtNotifier boxes;
+    const std::function<void()> asks[] = {
+        [&] { boxes.Show("Cannot load the model.", "Subpopulation exists", MessageIcon::Warning); },
+        [&] { boxes.Ask("Cannot load the model.", "Subpopulation exists"); },
+        [&] { boxes.AskYesNo("Cannot load the model.", "Subpopulation exists"); },
+    };
+    for (const auto& ask : asks) {
+      QString title, text;
+      test::OnNextModal([&](QWidget* w) {
+        title = w->windowTitle();
+        text = qobject_cast<QMessageBox*>(w)->text();
+        w->close();
+      });
+      ask();
+      QCOMPARE(title, QStringLiteral("Subpopulace již existuje"));
+      QCOMPARE(text, QStringLiteral("Nelze načíst model."));
+    }
     QVERIFY(!InstallTranslations(QLocale(QLocale::English)));
     QCOMPARE(QCoreApplication::translate("orbica::engine", "Defined subpopulation is too small!"),
              QStringLiteral("Defined subpopulation is too small!"));
