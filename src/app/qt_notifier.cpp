@@ -49,7 +49,8 @@ Reply QtNotifier::Ask(const std::string& text, const std::string& caption) {
 
 Reply QtNotifier::AskYesNo(const std::string& text, const std::string& caption) {
   QMessageBox box(QMessageBox::Question, Translated(caption), Translated(text),
-                  QMessageBox::Yes | QMessageBox::No, owner_);
+                  QMessageBox::Yes | QMessageBox::No, Owner());
+  MakePlainDialog(box);
   return box.exec() == QMessageBox::Yes ? Reply::Yes : Reply::No;
 }
 
