@@ -66,6 +66,8 @@ class ModalHandler : public QObject {
     QWidget* modal = QApplication::activeModalWidget();
     if (!modal || handled_.count(modal)) return;
     handled_.insert(modal);
+    // A later dialog may be built at the same address (a dialog on the stack).
+    connect(modal, &QObject::destroyed, this, [this, modal] { handled_.erase(modal); });
     const QString name =
         modal->objectName().isEmpty() ? QString::fromLatin1(modal->metaObject()->className()) : modal->objectName();
     ++seen_[name];

@@ -354,8 +354,10 @@ class Evaluator {
 // divides by it) with count 0 are left out; the first -1 ends a record's codes.
 class RecordLists {
  public:
-  // False when the file cannot be opened.
+  // False when the file cannot be opened or is not a regular file: the check does
+  // not wait, so a named pipe or a device in the file's place is refused at once.
   bool Read(const std::string& path, const std::vector<int>& codeQuestion, int criterion, int threads) {
+    if (InputFile(path).Status() != InputStatus::Ok) return false;
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (!file) return false;
     long size = 0;

@@ -1,6 +1,7 @@
 // The ranked search on tiny records files: bounds and differences, ties, the 150
 // limit, the pair table, progress and stop, skipped records, the result
 // subpopulations, and identical results whatever the threads and vector width.
+#include <sys/stat.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -289,6 +290,14 @@ TEST_F(Search, EmptyMissingAndUnknown) {
   ASSERT_EQ(census_.notifier.messages.size(), 2u);
   EXPECT_EQ(census_.notifier.messages[1].text, "Cannot open the zdata.gcd file");
   EXPECT_EQ(census_.notifier.messages[1].caption, "File not found");
+
+  // A named pipe nobody writes to is refused at once, not waited on.
+  ASSERT_EQ(::mkfifo(census_.dir.File("zData.gcd").c_str(), 0600), 0);
+  census_.notifier.messages.clear();
+  test::RecordingObserver pipe;
+  EXPECT_TRUE(census_.Run(&pipe).empty());
+  EXPECT_EQ(A().Outcome(), SearchOutcome::NoRecordsFile);
+  EXPECT_EQ(census_.notifier.Texts().back(), "Cannot open the zdata.gcd file");
 }
 
 TEST_F(Search, SecondAnswerEqualToTheFirstIsDroppedByTheRun) {
