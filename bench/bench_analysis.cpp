@@ -1,11 +1,27 @@
 // The analysis search against a literal single-threaded implementation of it (the
 // records file read 16 bytes at a time on every pass, scalar component loops,
 // joint and single probabilities recomputed inside the pair loop), on the same
-// census, with a check that both rank the same conditions with the same numbers.
-//   bench_analysis [CENSUS_FOLDER]
-// Without a folder it makes (once) a sample census of 256 components.
+// census, runs interleaved pair by pair, with a check that both rank the same
+// conditions with the same numbers; then the fast search on the whole file
+// against its targets and the arithmetic floor, and the peak memory of
+// orbica-cli analyze (built beside this program) on 100,000 and on 3.5 million
+// records.
+//   bench_analysis [CENSUS_FOLDER [--memory-only]]
+// Without a folder it makes (once) a sample census of 256 components. Exit status
+// 1 when a ranking differs, 2 when a target is missed.
+#include <fcntl.h>
+#include <sys/ptrace.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
+
 #include <algorithm>
 #include <chrono>
+#include <climits>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -17,210 +33,17 @@
 
 #include "analysis/analysis.h"
 #include "analysis/kernels.h"
+#include "analysis/literal_search.h"
 #include "bench_util.h"
 #include "model/binary_io.h"
 #include "model/model.h"
 #include "survey/question_list.h"
 
 using namespace orbica;
+using orbica::test::LiteralHit;
+using orbica::test::LiteralSearch;
 
 namespace {
-
-// ---------------------------------------------------------------------------
-// The literal implementation.
-
-struct LiteralHit {
-  int s1, s2, s3;
-  double score, value, difference, count;
-};
-
-struct LiteralParameters {
-  int criterion = 0, x = -1, y = -1, maxLength = 2;
-  double threshold = 0.0, weight = 0.0;
-};
-
-class LiteralSearch {
- public:
-  LiteralSearch(const CModel& model, LiteralParameters p) : model_(model), p_(p) {
-    // slotQuestion, codeQuestion and firstAnswerSlot by walking the questions.
-    slotQuestion_.assign(kSlotCount + 1, -1);
-    codeQuestion_.assign(kSlotCount + 1, -1);
-    int start = 0, code = 0;
-    for (int q = 0; q < kQuestionCount; ++q) {
-      for (int s = start; s <= start + model.AnswerCount(q); ++s) slotQuestion_[s] = q;
-      for (int a = 0; a < model.AnswerCount(q); ++a) codeQuestion_[code++] = q;
-      firstAnswerSlot_.push_back(start + 1);
-      start += model.AnswerCount(q) + 1;
-    }
-  }
-
-  std::vector<LiteralHit> Run(const std::string& path) {
-    std::vector<LiteralHit> ranked;
-    std::vector<std::pair<std::uint32_t, double>> pairs;
-    pairs.reserve(183 * 183);
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) return ranked;
-    std::fseek(file, 0, SEEK_END);
-    const long d = std::ftell(file) / 16;
-    const long k = d / 100;
-    const int s = p_.criterion == 2 ? -1 : 1;
-    long counted = 0;
-    for (int pass = 0; pass < p_.maxLength; ++pass) {
-      std::fseek(file, 0, SEEK_SET);
-      std::int32_t raw[4];
-      while (std::fread(raw, 16, 1, file) == 1) {
-        std::int32_t slots[3] = {0, 0, 0};
-        bool skip = false;
-        for (int i = 0; i < 3 && raw[i + 1] != -1; ++i) {
-          if (raw[i + 1] < 0 || raw[i + 1] >= kFlatAnswerCount) {
-            skip = true;
-            break;
-          }
-          slots[i] = raw[i + 1] + codeQuestion_[raw[i + 1]] + 1;
-        }
-        // Checkpoint: a lock around the stop flag every d / 100 records.
-        if (++counted >= k) {
-          counted = 0;
-          const std::lock_guard<std::mutex> guard(lock_);
-          if (stop_) break;
-        }
-        const std::uint32_t n = static_cast<std::uint32_t>(raw[0]);
-        if (skip || slots[0] == 0 || (p_.criterion == 1 && n == 0)) continue;
-        const int length = slots[2] != 0 ? 3 : slots[1] != 0 ? 2 : 1;
-        if (length != pass + 1) continue;
-        const double l = Evaluate(n, slots[0], slots[1], slots[2]);
-        if (l == -10000.0) continue;
-        const double v = s * (l - p_.threshold);
-        if (slots[2] == 0) Insert(pairs, slots[1] != 0 ? slots[0] : 0, slots[1] != 0 ? slots[1] : slots[0], s * l);
-        double best = 0.0, difference = 0.0;
-        if (slots[1] != 0) {
-          std::vector<double> vals = {Lookup(pairs, 0, slots[0]), Lookup(pairs, 0, slots[1])};
-          if (slots[2] != 0) {
-            vals.push_back(Lookup(pairs, 0, slots[2]));
-            vals.push_back(Lookup(pairs, slots[0], slots[1]));
-            vals.push_back(Lookup(pairs, slots[0], slots[2]));
-            vals.push_back(Lookup(pairs, slots[1], slots[2]));
-          }
-          bool dropped = false;
-          best = vals[0];
-          for (double val : vals) {
-            if (val > best) best = val;
-            if (val >= v) dropped = true;
-          }
-          if (dropped) continue;
-          difference = s * l - best;
-        }
-        const double score = s * l * (1 - p_.weight) + difference * p_.weight;
-        std::size_t at = ranked.size();
-        for (std::size_t i = 0; i < ranked.size(); ++i)
-          if (ranked[i].score < score) {
-            at = i;
-            break;
-          }
-        if (at >= 150) continue;
-        if (ranked.size() == 150) ranked.pop_back();
-        ranked.insert(ranked.begin() + static_cast<long>(at),
-                      {slots[0], slots[1], slots[2], score, l, difference, static_cast<double>(n)});
-      }
-    }
-    std::fclose(file);
-    return ranked;
-  }
-
-  long evaluations = 0;
-
- private:
-  static std::uint32_t Key(int a, int b) {
-    return static_cast<std::uint32_t>(std::min(a, b)) << 16 | static_cast<std::uint32_t>(std::max(a, b));
-  }
-  static void Insert(std::vector<std::pair<std::uint32_t, double>>& t, int a, int b, double v) {
-    const std::uint32_t key = Key(a, b);
-    if (t.size() >= 183 * 183 || (!t.empty() && key < t.back().first)) return;
-    t.push_back({key, v});
-  }
-  static double Lookup(const std::vector<std::pair<std::uint32_t, double>>& t, int a, int b) {
-    const std::uint32_t key = Key(a, b);
-    std::size_t lo = 0, hi = t.size();
-    while (lo < hi) {
-      const std::size_t mid = (lo + hi) / 2;
-      if (t[mid].first < key)
-        lo = mid + 1;
-      else
-        hi = mid;
-    }
-    return lo < t.size() && t[lo].first == key ? t[lo].second : 0.0;
-  }
-
-  double P(int c, int s) const { return model_.Row(c)[s]; }
-  double Q(int c, int s1, int s2, int s3) const {
-    return P(c, s1) * (s2 != 0 ? P(c, s2) : 1.0) * (s3 != 0 ? P(c, s3) : 1.0);
-  }
-  bool Touches(int q, int s1, int s2, int s3) const {
-    return q == slotQuestion_[s1] || (s2 != 0 && q == slotQuestion_[s2]) || (s3 != 0 && q == slotQuestion_[s3]);
-  }
-
-  double Evaluate(std::uint32_t n, int s1, int s2, int s3) {
-    ++evaluations;
-    const int C = model_.Components();
-    const double N = model_.Respondents();
-    switch (p_.criterion) {
-      case 0: {
-        double sum = 0;
-        for (int c = 0; c < C; ++c) sum += model_.Weight(c) * Q(c, s1, s2, s3);
-        return std::fabs(sum - n / N);
-      }
-      case 2: {
-        if (Touches(p_.x, s1, s2, s3)) return -10000.0;
-        const int first = firstAnswerSlot_[p_.x], answers = model_.AnswerCount(p_.x);
-        double f = 0, sum = 0;
-        for (int x = first; x < first + answers; ++x) {
-          double j = 0;
-          for (int c = 0; c < C; ++c) j += model_.Weight(c) * Q(c, s1, s2, s3) * P(c, x);
-          f += j;
-          if (j != 0) sum += j * std::log(j);
-        }
-        const double h = std::log(f) - sum / f;
-        return h > 0 ? h : 0;
-      }
-      case 3: {
-        if (Touches(p_.x, s1, s2, s3) || Touches(p_.y, s1, s2, s3)) return -10000.0;
-        if (p_.x == p_.y) return 1.0;
-        const int fx = firstAnswerSlot_[p_.x], ax = model_.AnswerCount(p_.x);
-        const int fy = firstAnswerSlot_[p_.y], ay = model_.AnswerCount(p_.y);
-        double b = 0, sum = 0;
-        for (int x = fx; x < fx + ax; ++x)
-          for (int y = fy; y < fy + ay; ++y) {
-            double pxy = 0, px = 0, py = 0;
-            for (int c = 0; c < C; ++c) pxy += model_.Weight(c) * Q(c, s1, s2, s3) * P(c, x) * P(c, y);
-            for (int c = 0; c < C; ++c) px += model_.Weight(c) * Q(c, s1, s2, s3) * P(c, x);
-            for (int c = 0; c < C; ++c) py += model_.Weight(c) * Q(c, s1, s2, s3) * P(c, y);
-            b += pxy;
-            if (pxy != 0 && px != 0 && py != 0) sum += pxy * std::log(pxy / (px * py));
-          }
-        return std::log(b) + sum / b;
-      }
-      default: {  // 4
-        const int qx = slotQuestion_[p_.x], qy = p_.y != -1 ? slotQuestion_[p_.y] : -1;
-        if (Touches(qx, s1, s2, s3) || Touches(qy, s1, s2, s3)) return -10000.0;
-        if (p_.x == p_.y) p_.y = -1;
-        double t = 0, sum = 0;
-        for (int c = 0; c < C; ++c) {
-          double e = P(c, p_.x);
-          if (p_.y > 0) e = qx == qy ? P(c, p_.x) + P(c, p_.y) : P(c, p_.x) * P(c, p_.y);
-          t += model_.Weight(c) * e * Q(c, s1, s2, s3);
-          sum += model_.Weight(c) * Q(c, s1, s2, s3);
-        }
-        return t / sum;
-      }
-    }
-  }
-
-  const CModel& model_;
-  LiteralParameters p_;
-  std::vector<int> slotQuestion_, codeQuestion_, firstAnswerSlot_;
-  std::mutex lock_;
-  bool stop_ = false;
-};
 
 // ---------------------------------------------------------------------------
 
@@ -236,6 +59,53 @@ double Seconds(const std::function<void()>& work) {
   return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
+}
+
+std::string LoadAverage() {
+  double load[3] = {0, 0, 0};
+  if (getloadavg(load, 3) != 3) return "unknown";
+  char text[64];
+  std::snprintf(text, sizeof text, "%.2f %.2f %.2f", load[0], load[1], load[2]);
+  return text;
+}
+
+// The peak of one core for separate multiplications and additions in the widest
+// vectors the kernels use: independent chains, so only the units' throughput counts.
+#define ORBICA_PEAK_LOOP(NAME, BYTES)                                            \
+  double NAME(long iterations, double seed) {                                   \
+    typedef double V __attribute__((vector_size(BYTES)));                       \
+    V a[12], m[12], b = V{} + 1e-9;                                             \
+    for (int i = 0; i < 12; ++i) a[i] = V{} + seed, m[i] = V{} + (1.0 + i * 1e-9); \
+    for (long n = 0; n < iterations; ++n) {                                     \
+      asm volatile("" : "+v"(b));                                               \
+      for (int i = 0; i < 12; ++i) a[i] = a[i] + b * m[i];                      \
+    }                                                                           \
+    V sum = V{};                                                                \
+    for (int i = 0; i < 12; ++i) sum += a[i];                                   \
+    return sum[0];                                                              \
+  }
+__attribute__((target("avx512f"))) ORBICA_PEAK_LOOP(Peak512, 64)
+__attribute__((target("avx2"))) ORBICA_PEAK_LOOP(Peak256, 32)
+ORBICA_PEAK_LOOP(Peak128, 16)
+#undef ORBICA_PEAK_LOOP
+
+// Flops per second of one core (best of three).
+double PeakFlops(int lanes) {
+  const long iterations = 50'000'000;
+  double best = 0.0;
+  for (int run = 0; run < 3; ++run) {
+    volatile double sink = 0.0;
+    const double t = Seconds([&] {
+      sink = lanes == 8 ? Peak512(iterations, 0.5) : lanes == 4 ? Peak256(iterations, 0.5) : Peak128(iterations, 0.5);
+    });
+    best = std::max(best, static_cast<double>(iterations) * 12 * 2 * lanes / t);
+  }
+  return best;
+}
+
 // The same conditions in the same order with the same numbers.
 bool SameRanking(const std::vector<AnalysisHit>& fast, const std::vector<LiteralHit>& literal) {
   if (fast.size() != literal.size()) return false;
@@ -249,22 +119,94 @@ bool SameRanking(const std::vector<AnalysisHit>& fast, const std::vector<Literal
   return true;
 }
 
-// Every `stride`-th record of the file, in order.
-std::string Subset(const std::string& folder, int stride) {
-  std::vector<unsigned char> bytes, out;
-  ReadWholeFile(folder + "/zData.gcd", bytes);
-  for (std::size_t r = 0; r + 16 <= bytes.size(); r += 16 * static_cast<std::size_t>(stride))
-    out.insert(out.end(), bytes.begin() + static_cast<long>(r), bytes.begin() + static_cast<long>(r) + 16);
-  const std::string path = (std::filesystem::temp_directory_path() / "orbica-bench-analysis-subset.gcd").string();
+// Records [first, first + count) of the file, or every `stride`-th record, repeated
+// `copies` times, as a records file in `folder`.
+std::string WriteRecords(const std::vector<unsigned char>& bytes, const std::string& path, std::size_t stride,
+                         std::size_t limit, int copies) {
+  std::vector<unsigned char> out;
+  for (int copy = 0; copy < copies; ++copy)
+    for (std::size_t r = 0; r + 16 <= bytes.size() && out.size() / 16 < limit; r += 16 * stride)
+      out.insert(out.end(), bytes.begin() + static_cast<long>(r), bytes.begin() + static_cast<long>(r) + 16);
   WriteFileAtomically(path, out.data(), out.size());
   return path;
+}
+
+// Conditions the criterion is evaluated on (records whose condition it applies to).
+long Conditions(const std::vector<unsigned char>& bytes, int criterion, int x, int y) {
+  long n = 0;
+  for (std::size_t r = 0; r + 16 <= bytes.size(); r += 16) {
+    int questions[3], length = 0;
+    bool valid = true;
+    for (int k = 0; k < 3; ++k) {
+      const std::int32_t code = ReadLE<std::int32_t>(bytes.data() + r + 4 + 4 * k);
+      if (code == -1) break;
+      if (code < 0 || code >= kFlatAnswerCount) valid = false;
+      if (valid) questions[length++] = QuestionOfFlatCode(code);
+    }
+    if (!valid || length == 0) continue;
+    const auto touches = [&](int q) { return std::find(questions, questions + length, q) != questions + length; };
+    if (criterion == 2 && touches(x)) continue;
+    if (criterion == 3 && (touches(x) || touches(y))) continue;
+    if (criterion == 4 && (touches(QuestionOfSlot(x)) || (y != -1 && touches(QuestionOfSlot(y))))) continue;
+    ++n;
+  }
+  return n;
 }
 
 struct Case {
   const char* name;
   int criterion, x, y;
-  int subsetStride;  // 1 = the whole file
+  int subsetStride;     // the literal run reads every subsetStride-th record (1 = the whole file)
+  double flops;         // multiplications and additions per condition and component
+  double target;        // seconds for the whole file on 2 threads, 0 = none
+  bool wholeRun;        // the target covers the whole run (model and texts loaded, then the search)
 };
+
+// The peak resident memory (VmHWM) of `orbica-cli analyze --criterion 0 --length 3`
+// run in `folder`, in KiB: the process is traced and read just before it exits.
+long CliPeakKiB(const std::string& cli, const std::string& folder) {
+  const pid_t child = fork();
+  if (child == 0) {
+    const int null = open("/dev/null", O_WRONLY);
+    if (null < 0 || chdir(folder.c_str()) != 0 || ptrace(PTRACE_TRACEME, 0, nullptr, nullptr) != 0) _exit(127);
+    dup2(null, STDOUT_FILENO), dup2(null, STDERR_FILENO);
+    execl(cli.c_str(), cli.c_str(), "analyze", "--criterion", "0", "--length", "3", "--threads", "2",
+          static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  if (child < 0) return -1;
+  long peak = -1;
+  int status = 0;
+  bool first = true;
+  while (waitpid(child, &status, 0) == child && WIFSTOPPED(status)) {
+    int signal = WSTOPSIG(status);
+    if (first) {  // stopped at the exec
+      ptrace(PTRACE_SETOPTIONS, child, nullptr, reinterpret_cast<void*>(PTRACE_O_TRACEEXIT));
+      first = false, signal = 0;
+    } else if (status >> 8 == (SIGTRAP | (PTRACE_EVENT_EXIT << 8))) {
+      std::ifstream file("/proc/" + std::to_string(child) + "/status");
+      for (std::string line; std::getline(file, line);)
+        if (line.rfind("VmHWM:", 0) == 0) peak = std::stol(line.substr(6));
+      signal = 0;
+    }
+    ptrace(PTRACE_CONT, child, nullptr, reinterpret_cast<void*>(static_cast<long>(signal)));
+  }
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? peak : -1;
+}
+
+// A census folder with the model and texts of `folder` and `records` records of
+// its counts file (repeated as needed).
+std::string RecordsFolder(const std::string& folder, const std::vector<unsigned char>& bytes, std::size_t records,
+                          const std::string& name) {
+  namespace fs = std::filesystem;
+  const fs::path out = fs::temp_directory_path() / name;
+  fs::create_directories(out);
+  fs::copy_file(folder + "/data.mle", out / "data.mle", fs::copy_options::overwrite_existing);
+  fs::copy_file(folder + "/Otazky.txt", out / "Otazky.txt", fs::copy_options::overwrite_existing);
+  const int copies = static_cast<int>((records + bytes.size() / 16 - 1) / (bytes.size() / 16));
+  WriteRecords(bytes, (out / "zData.gcd").string(), 1, records, copies);
+  return out.string();
+}
 
 }  // namespace
 
@@ -280,70 +222,123 @@ int main(int argc, char** argv) {
   }
   std::vector<unsigned char> bytes;
   ReadWholeFile(folder + "/zData.gcd", bytes);
-  std::printf("census %s: C = %d components, %zu records; %u hardware threads; %s kernels\n", folder.c_str(),
-              model.Components(), bytes.size() / 16, std::thread::hardware_concurrency(),
-              kernels::SelectKernels(KernelLevel::Auto).name);
+  const int components = model.Components();
+  const int threads = 2;
+  const kernels::KernelSet& widest = kernels::SelectKernels(KernelLevel::Auto);
+  std::printf("census %s: C = %d components, %zu records; %d threads; %s kernels; load average %s\n", folder.c_str(),
+              components, bytes.size() / 16, threads, widest.name, LoadAverage().c_str());
+  const double peak = PeakFlops(widest.lanes);
+  std::printf("peak of one core, separate multiply and add, %d-lane vectors: %.1f Gflop/s\n", widest.lanes,
+              peak * 1e-9);
 
-  // Question 1 and question 6 have 15 answers each.
+  // Question 1 and question 6 have 15 answers each. Flops per condition and
+  // component: the condition factor w x p1 x p2 x p3 (3), then criterion 0 one
+  // multiply-add, criterion 4 two, criterion 2 one per answer, criterion 3 one
+  // per pair of answers and one per answer of each question for Px and Py.
+  const int scale = std::max(1, components / 256);
+  // The targets of criteria 0, 2 and 4 are set for the census of 256 components.
+  const double smaller = components < 1024 ? 1.0 : 0.0;
   const Case cases[] = {
-      {"criterion 0, length 3", 0, -1, -1, 1},
-      {"criterion 2, question 1 (15 answers), length 3", 2, 0, -1, 1},
-      {"criterion 3, questions 1 and 6 (15 answers each), length 3", 3, 0, 5, 50},
-      {"criterion 4, answers 5c and 7a, length 3", 4, AnswerSlot(4, 2), AnswerSlot(6, 0), 1},
+      {"criterion 0, length 3", 0, -1, -1, 1, 3 + 2, 0.040 * smaller, true},
+      {"criterion 4, answers 5c and 7a, length 3", 4, AnswerSlot(4, 2), AnswerSlot(6, 0), 1, 3 + 4, 0.040 * smaller,
+       true},
+      {"criterion 2, question 1 (15 answers), length 3", 2, 0, -1, 10 * scale, 3 + 2 * 15, 0.080 * smaller, false},
+      {"criterion 3, questions 1 and 6 (15 answers each), length 3", 3, 0, 5, 50 * scale, 3 + 2 * 225 + 2 * 30,
+       components >= 1024 ? 2.5 : 0.8, false},
   };
-  bool allSame = true;
+  const std::string scratch = (std::filesystem::temp_directory_path() / "orbica-bench-analysis.gcd").string();
+  constexpr int kPairs = 5;
+  bool allSame = true, allMet = true;
+  const bool memoryOnly = argc > 2 && std::string(argv[2]) == "--memory-only";
   for (const Case& c : cases) {
-    const std::string records = c.subsetStride == 1 ? folder + "/zData.gcd" : Subset(folder, c.subsetStride);
+    if (memoryOnly) break;
+    const std::string records = c.subsetStride == 1 ? folder + "/zData.gcd"
+                                                    : WriteRecords(bytes, scratch, c.subsetStride, SIZE_MAX, 1);
     CAnalysis analysis(model, questions, notifier, records);
-    analysis.criterion = c.criterion;
-    analysis.firstChoice = c.x;
-    analysis.secondChoice = c.y;
+    analysis.criterion = c.criterion, analysis.firstChoice = c.x, analysis.secondChoice = c.y;
     analysis.maxLength = 3;
+    analysis.threads = threads;
     QuietObserver observer;
     std::vector<AnalysisHit> fast;
-    const auto runFast = [&](int threads) {
-      analysis.threads = threads;
-      analysis.BeginRun();
-      analysis.Search(observer, notifier);
-      fast = analysis.Ranked();
-      analysis.FinishRun();
+    const auto runFast = [&](CAnalysis& a) {
+      a.BeginRun();
+      a.Search(observer, notifier);
+      fast = a.Ranked();
+      a.FinishRun();
     };
-    runFast(0);  // warm-up: caches, page faults
-    // Medians: the machine may be shared, and a busy second core slows the fast search most.
-    const double fastAll = bench::MedianSeconds(7, [&] { runFast(0); });
-    const double fastOne = bench::MedianSeconds(5, [&] { runFast(1); });
+    runFast(analysis);  // warm-up: caches, page faults
 
+    // Fast and literal runs on the same records, interleaved pair by pair.
+    std::vector<double> fastTimes, literalTimes, ratios;
     std::vector<LiteralHit> reference;
     long evaluations = 0;
-    const double literalTime = bench::MedianSeconds(3, [&] {
-      LiteralSearch literal(model, {c.criterion, c.x, c.y, 3, 0.0, 0.0});
-      reference = literal.Run(records);
-      evaluations = literal.evaluations;
-    });
+    for (int pair = 0; pair < kPairs; ++pair) {
+      const double f = Seconds([&] { runFast(analysis); });
+      const double l = Seconds([&] {
+        LiteralSearch literal(model, {c.criterion, c.x, c.y, 3, 0.0, 0.0});
+        reference = literal.Run(records);
+        evaluations = literal.evaluations;
+      });
+      fastTimes.push_back(f), literalTimes.push_back(l), ratios.push_back(l / f);
+    }
     const bool same = SameRanking(fast, reference);
     allSame = allSame && same;
+    std::printf("%s%s:\n  %d pairs: literal %.1f ms (%ld evaluations), fast %.2f ms; ratio %.1fx; rankings %s (%zu)\n",
+                c.name,
+                c.subsetStride == 1 ? "" : (", literal on every " + std::to_string(c.subsetStride) + "th record").c_str(),
+                kPairs, Median(literalTimes) * 1e3, evaluations, Median(fastTimes) * 1e3, Median(ratios),
+                same ? "identical" : "DIFFERENT", fast.size());
+
+    // The whole file with the fast search (and, for the run targets, loading the census first).
+    CAnalysis whole(model, questions, notifier, folder + "/zData.gcd");
+    whole.criterion = c.criterion, whole.firstChoice = c.x, whole.secondChoice = c.y;
+    whole.maxLength = 3;
+    whole.threads = threads;
+    std::vector<double> wholeTimes;
+    for (int run = 0; run < kPairs; ++run)
+      wholeTimes.push_back(Seconds([&] {
+        if (c.wholeRun) {
+          RecordingNotifier n;
+          CModel m;
+          CQuestionList q;
+          m.Load(folder + "/data.mle", n, false);
+          q.Load(folder + "/Otazky.txt", m, n);
+          CAnalysis a(m, q, n, folder + "/zData.gcd");
+          a.criterion = c.criterion, a.firstChoice = c.x, a.secondChoice = c.y, a.maxLength = 3, a.threads = threads;
+          runFast(a);
+        } else {
+          runFast(whole);
+        }
+      }));
+    const double wholeTime = Median(wholeTimes);
+    const long conditions = Conditions(bytes, c.criterion, c.x, c.y);
+    const double floor = static_cast<double>(conditions) * components * c.flops / (threads * peak);
+    const bool met = c.target == 0.0 || wholeTime <= c.target;
+    allMet = allMet && met;
+    const std::string target =
+        c.target == 0.0 ? "no target" : "target " + std::to_string(static_cast<int>(c.target * 1e3)) + " ms";
     std::printf(
-        "%s%s:\n  literal %.1f ms (%ld evaluations, %.2f us each); fast %.1f ms on %d threads, %.1f ms on 1\n"
-        "  ratio %.1fx (1 thread: %.1fx); rankings %s (%zu conditions)\n",
-        c.name, c.subsetStride == 1 ? "" : (", every " + std::to_string(c.subsetStride) + "th record").c_str(),
-        literalTime * 1e3, evaluations, literalTime * 1e6 / static_cast<double>(evaluations),
-        fastAll * 1e3, static_cast<int>(std::max(1u, std::thread::hardware_concurrency())), fastOne * 1e3,
-        literalTime / fastAll, literalTime / fastOne, same ? "identical" : "DIFFERENT", fast.size());
-    if (c.criterion == 3) {
-      // The whole file with the fast search, per record against the literal one.
-      CAnalysis whole(model, questions, notifier, folder + "/zData.gcd");
-      whole.criterion = 3, whole.firstChoice = c.x, whole.secondChoice = c.y, whole.maxLength = 3;
-      const double full = Seconds([&] {
-        whole.BeginRun();
-        whole.Search(observer, notifier);
-        whole.FinishRun();
-      });
-      const double perRecordLiteral = literalTime / (static_cast<double>(bytes.size() / 16) / c.subsetStride);
-      const double perRecordFast = full / static_cast<double>(bytes.size() / 16);
-      std::printf("  whole file, fast: %.1f ms; per record read: literal %.2f us, fast %.3f us, ratio %.1fx\n",
-                  full * 1e3, perRecordLiteral * 1e6, perRecordFast * 1e6, perRecordLiteral / perRecordFast);
-    }
+        "  whole file%s: %.1f ms (median of %d), %s: %s\n"
+        "  floor: %ld conditions x %d components x %.0f flops / (%d x peak) = %.1f ms; fast run %.2fx the floor\n",
+        c.wholeRun ? ", load and search" : ", search", wholeTime * 1e3, kPairs, target.c_str(),
+        c.target == 0.0 ? "-" : met ? "met" : "MISSED",
+        conditions, components, c.flops, threads, floor * 1e3, wholeTime / floor);
     std::fflush(stdout);
   }
-  return allSame ? 0 : 1;
+
+  // Memory: orbica-cli analyze on 100,000 records and on 3.5 million (the file repeated).
+  const std::string cli = (std::filesystem::canonical("/proc/self/exe").parent_path().parent_path() / "src" / "cli" /
+                           "orbica-cli").string();
+  const std::string small = RecordsFolder(folder, bytes, 100'000, "orbica-bench-analysis-small");
+  const std::string large = RecordsFolder(folder, bytes, 3'500'000, "orbica-bench-analysis-large");
+  const long smallKiB = CliPeakKiB(cli, small), largeKiB = CliPeakKiB(cli, large);
+  std::filesystem::remove_all(small);
+  std::filesystem::remove_all(large);
+  const bool memoryMet = smallKiB > 0 && largeKiB > 0 && largeKiB - smallKiB <= 32 * 1024;
+  allMet = allMet && memoryMet;
+  std::printf("peak resident memory of orbica-cli analyze --criterion 0 --length 3: 100,000 records %ld KiB, "
+              "3,500,000 records %ld KiB; difference %ld KiB, target <= 32768: %s\n",
+              smallKiB, largeKiB, largeKiB - smallKiB, memoryMet ? "met" : "MISSED");
+  std::printf("load average at the end %s\n", LoadAverage().c_str());
+  return allSame ? (allMet ? 0 : 2) : 1;
 }

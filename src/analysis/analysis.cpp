@@ -201,6 +201,7 @@ bool CAnalysis::BeginRun() {
     return false;
   }
   stop_ = false;
+  stopSeen_.store(false, std::memory_order_relaxed);
   finished_.store(false, std::memory_order_release);
   outcome_ = SearchOutcome::NotRun;
   return true;
@@ -210,6 +211,7 @@ void CAnalysis::RequestStop() {
   if (!lock_) return;
   const std::lock_guard<std::mutex> guard(*lock_);
   stop_ = true;
+  stopSeen_.store(true, std::memory_order_relaxed);
 }
 
 bool CAnalysis::StopRequested() const {

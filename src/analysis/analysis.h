@@ -166,6 +166,7 @@ class CAnalysis {
 
   mutable std::unique_ptr<std::mutex> lock_;  // exists only while a run is in progress
   bool stop_ = false;                         // guarded by *lock_
+  std::atomic<bool> stopSeen_{false};         // set with stop_: lets the search look between checkpoints
   std::vector<AnalysisHit> ranked_;
   std::atomic<bool> finished_{false};
   SearchOutcome outcome_ = SearchOutcome::NotRun;

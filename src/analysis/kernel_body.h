@@ -10,6 +10,7 @@
 //
 // Everything here has internal linkage and uses no library templates, so no code
 // built for a wider instruction set can stand in for a shared inline function.
+#include <cmath>
 #include <cstring>
 #include <utility>
 
@@ -266,115 +267,220 @@ void AnswerSums(const KernelModel& m, const KernelCondition* conditions, int n, 
   }
 }
 
-// Px (or Py) of one condition from its factors: the answers in lanes.
-template <int AV>
-void SingleSums(const double* factors, const double* answers, int stride, int components, int count, double* out) {
-  V sum[AV];
-  for (int v = 0; v < AV; ++v) sum[v] = V{};
-  for (int c = 0; c < components; ++c) {
+// Vector registers of the instruction set: what a register-blocked loop may hold.
+constexpr int kRegisters = W == 8 ? 32 : 16;
+
+// Components are swept in runs of kPairRun so that the rows of X and Y of a run
+// stay in the first-level cache while every group of answers of Y passes over
+// them; the sums wait in memory between runs.
+constexpr int kPairRun = 64;
+
+// Vectors of the sums one group keeps: G x XV joint sums, its Py lanes and, for
+// the first group, Px.
+template <int XV, int G>
+constexpr int GroupVectors() {
+  return G * XV + (G + W - 1) / W + XV;
+}
+
+// Components [c0, c1) of answers y0 .. y0+G-1 of Y against every answer of X:
+// the answers of X in XV vectors, all G x XV joint sums in registers. The
+// products (w_c x q_c) x p_c(x) are made in registers from the factors and
+// multiplied by each p_c(y) in turn. Py of the group's answers is summed from
+// the factors and the row of Y, and with WithX Px from the products.
+template <int XV, int G, bool WithX>
+void PairGroup(const KernelModel& m, const double* factors, int y0, int c0, int c1, V* state) {
+  constexpr int YG = (G + W - 1) / W;
+  const int strideX = m.strideX, strideY = m.strideY;
+  V sum[G][XV], sumY[YG], sumX[XV];
+  for (int g = 0; g < G; ++g)
+    for (int v = 0; v < XV; ++v) sum[g][v] = state[g * XV + v];
+  for (int v = 0; v < YG; ++v) sumY[v] = state[G * XV + v];
+  if constexpr (WithX)
+    for (int v = 0; v < XV; ++v) sumX[v] = state[G * XV + YG + v];
+  const double* rowX = m.answersX + static_cast<std::size_t>(c0) * strideX;
+  const double* rowY = m.answersY + static_cast<std::size_t>(c0) * strideY + y0;
+  for (int c = c0; c < c1; ++c, rowX += strideX, rowY += strideY) {
     const V f = Splat(factors[c]);
-    const double* row = answers + static_cast<std::size_t>(c) * stride;
-    for (int v = 0; v < AV; ++v) sum[v] += f * Load(row + v * W);
+    V product[XV];
+    for (int v = 0; v < XV; ++v) product[v] = f * Load(rowX + v * W);
+    for (int g = 0; g < G; ++g) {
+      const V p = Splat(rowY[g]);
+      for (int v = 0; v < XV; ++v) sum[g][v] += product[v] * p;
+    }
+    for (int v = 0; v < YG; ++v) sumY[v] += f * Load(rowY + v * W);
+    if constexpr (WithX)
+      for (int v = 0; v < XV; ++v) sumX[v] += product[v];
   }
-  for (int x = 0; x < count; ++x) out[x] = sum[x / W][x % W];
+  for (int g = 0; g < G; ++g)
+    for (int v = 0; v < XV; ++v) state[g * XV + v] = sum[g][v];
+  for (int v = 0; v < YG; ++v) state[G * XV + v] = sumY[v];
+  if constexpr (WithX)
+    for (int v = 0; v < XV; ++v) state[G * XV + YG + v] = sumX[v];
 }
 
-void SingleSumsAny(const double* factors, const double* answers, int stride, int components, int count, double* out) {
-  switch ((count + W - 1) / W) {
-    case 1:
-      return SingleSums<1>(factors, answers, stride, components, count, out);
-    case 2:
-      return SingleSums<2>(factors, answers, stride, components, count, out);
-    case 3:
-      return SingleSums<3>(factors, answers, stride, components, count, out);
-    case 4:
-      return SingleSums<4>(factors, answers, stride, components, count, out);
-    case 5:
-      return SingleSums<5>(factors, answers, stride, components, count, out);
-    case 6:
-      return SingleSums<6>(factors, answers, stride, components, count, out);
-    case 7:
-      return SingleSums<7>(factors, answers, stride, components, count, out);
-    default:
-      return SingleSums<8>(factors, answers, stride, components, count, out);
-  }
+// The group's sums out of its state.
+template <int XV, int G, bool WithX>
+void PairGroupResults(const KernelModel& m, const V* state, int y0, double* joint, double* px, double* py) {
+  constexpr int YG = (G + W - 1) / W;
+  const int strideX = m.strideX;
+  for (int g = 0; g < G; ++g)
+    for (int v = 0; v < XV; ++v) Store(joint + (y0 + g) * strideX + v * W, state[g * XV + v]);
+  for (int g = 0; g < G; ++g) py[y0 + g] = state[G * XV + g / W][g % W];
+  if constexpr (WithX)
+    for (int v = 0; v < XV; ++v) Store(px + v * W, state[G * XV + YG + v]);
 }
 
-// Pairs: the answers of Y in lanes, GX answers of X at a time. The products
-// (w_c x q_c) x p_c(x) are made once per condition along the components.
-template <int YV, int GX>
+// The largest group of answers of Y whose sums fit the registers with XV vectors of X.
+template <int XV>
+constexpr int GroupLimit() {
+  constexpr int fit = (kRegisters - 3 - 2 * XV) / XV;
+  return fit < 1 ? 1 : fit > 8 ? 8 : fit;
+}
+
+// One group of `size` answers (size <= G): sweeps components [c0, c1), or with
+// c0 < 0 stores the results. Returns the vectors of its state.
+template <int XV, int G, bool WithX>
+int PairGroupOf(int size, const KernelModel& m, const double* factors, int y0, int c0, int c1, V* state,
+                double* joint, double* px, double* py) {
+  if constexpr (G > 1) {
+    if (size < G) return PairGroupOf<XV, G - 1, WithX>(size, m, factors, y0, c0, c1, state, joint, px, py);
+  }
+  if (c0 >= 0)
+    PairGroup<XV, G, WithX>(m, factors, y0, c0, c1, state);
+  else
+    PairGroupResults<XV, G, WithX>(m, state, y0, joint, px, py);
+  return GroupVectors<XV, G>();
+}
+
+// Pairs of one condition at a time: the answers of Y in as few groups as the
+// registers allow, each group sweeping a run of components once.
+template <int XV>
 void PairSumsOf(const KernelModel& m, const KernelCondition* conditions, int n, double* pxy, double* px, double* py,
                 KernelScratch& scratch) {
   const int end = Ceil(m.components, W);
-  const int ax = m.answerCountX, ay = m.answerCountY;
-  const int rowsX = Ceil(ax, GX);
+  const int ay = m.answerCountY;
+  const int components = m.components, strideX = m.strideX;
+  constexpr int limit = GroupLimit<XV>();
+  const int groups = (ay + limit - 1) / limit;
   scratch.factors.Reserve(static_cast<std::size_t>(m.padded));
-  scratch.products.Reserve(static_cast<std::size_t>(rowsX) * m.padded);
+  scratch.sums.Reserve(static_cast<std::size_t>(groups) * GroupVectors<XV, limit>() * W);
   double* factors = scratch.factors.data();
-  double* products = scratch.products.data();
+  V* state = reinterpret_cast<V*>(scratch.sums.data());
+  const auto eachGroup = [&](int c0, int c1, double* joint, double* x, double* y) {
+    V* at = state;
+    for (int g = 0, y0 = 0; g < groups; ++g) {
+      const int size = ay / groups + (g < ay % groups ? 1 : 0);
+      at += g == 0 ? PairGroupOf<XV, limit, true>(size, m, factors, y0, c0, c1, at, joint, x, y)
+                   : PairGroupOf<XV, limit, false>(size, m, factors, y0, c0, c1, at, joint, x, y);
+      y0 += size;
+    }
+  };
   for (int i = 0; i < n; ++i) {
     ConditionFactors(m, conditions[i], end, factors);
-    SingleSumsAny(factors, m.answersX, m.strideX, m.components, ax, px + i * ax);
-    for (int x = 0; x < ax; ++x) {
-      const double* p = Row(m, m.firstSlotX + x);
-      double* out = products + x * m.padded;
-      for (int c = 0; c < end; c += W) Store(out + c, Load(factors + c) * Load(p + c));
-    }
-    for (int x = ax; x < rowsX; ++x)
-      for (int c = 0; c < end; ++c) products[x * m.padded + c] = 0.0;
-    double* joint = pxy + static_cast<std::size_t>(i) * ax * ay;
-    for (int x0 = 0; x0 < ax; x0 += GX) {
-      // The first group also sums Py from the same loads.
-      const bool withY = x0 == 0;
-      V sum[GX][YV], sumY[YV];
-      for (int g = 0; g < GX; ++g)
-        for (int v = 0; v < YV; ++v) sum[g][v] = V{};
-      for (int v = 0; v < YV; ++v) sumY[v] = V{};
-      for (int c = 0; c < m.components; ++c) {
-        const double* row = m.answersY + static_cast<std::size_t>(c) * m.strideY;
-        V p[YV];
-        for (int v = 0; v < YV; ++v) p[v] = Load(row + v * W);
-        for (int g = 0; g < GX; ++g) {
-          const V f = Splat(products[(x0 + g) * m.padded + c]);
-          for (int v = 0; v < YV; ++v) sum[g][v] += f * p[v];
-        }
-        if (withY) {
-          const V f = Splat(factors[c]);
-          for (int v = 0; v < YV; ++v) sumY[v] += f * p[v];
-        }
-      }
-      for (int g = 0; g < GX && x0 + g < ax; ++g)
-        for (int y = 0; y < ay; ++y) joint[(x0 + g) * ay + y] = sum[g][y / W][y % W];
-      if (withY)
-        for (int y = 0; y < ay; ++y) py[i * ay + y] = sumY[y / W][y % W];
-    }
+    std::memset(static_cast<void*>(state), 0, static_cast<std::size_t>(groups) * GroupVectors<XV, limit>() * sizeof(V));
+    for (int c0 = 0; c0 < components; c0 += kPairRun) eachGroup(c0, Lesser(c0 + kPairRun, components), nullptr, nullptr, nullptr);
+    eachGroup(-1, 0, pxy + static_cast<std::size_t>(i) * ay * strideX, px + i * strideX, py + i * ay);
   }
+}
+
+template <int XV>
+void PairSumsAny(const KernelModel& m, const KernelCondition* conditions, int n, double* pxy, double* px, double* py,
+                 KernelScratch& scratch) {
+  if constexpr (XV < kMaxAnswers / W + 1) {
+    if ((m.answerCountX + W - 1) / W > XV) return PairSumsAny<XV + 1>(m, conditions, n, pxy, px, py, scratch);
+  }
+  PairSumsOf<XV>(m, conditions, n, pxy, px, py, scratch);
 }
 
 void PairSums(const KernelModel& m, const KernelCondition* conditions, int n, double* pxy, double* px, double* py,
               KernelScratch& scratch) {
-  switch ((m.answerCountY + W - 1) / W) {
-    case 1:
-      return PairSumsOf<1, 6>(m, conditions, n, pxy, px, py, scratch);
-    case 2:
-      return PairSumsOf<2, 4>(m, conditions, n, pxy, px, py, scratch);
-    case 3:
-      return PairSumsOf<3, 2>(m, conditions, n, pxy, px, py, scratch);
-    case 4:
-      return PairSumsOf<4, 2>(m, conditions, n, pxy, px, py, scratch);
-    case 5:
-      return PairSumsOf<5, 1>(m, conditions, n, pxy, px, py, scratch);
-    case 6:
-      return PairSumsOf<6, 1>(m, conditions, n, pxy, px, py, scratch);
-    case 7:
-      return PairSumsOf<7, 1>(m, conditions, n, pxy, px, py, scratch);
-    default:
-      return PairSumsOf<8, 1>(m, conditions, n, pxy, px, py, scratch);
+  PairSumsAny<1>(m, conditions, n, pxy, px, py, scratch);
+}
+
+// The last steps of criteria 2 and 3 for many conditions. The quotients and
+// products are correctly rounded operations and run in vectors; the logarithms
+// are the library's, called in a tight loop; each condition's sums are then
+// accumulated in the order of its answers, kGroup conditions side by side so that
+// their chains of additions overlap. A term that the criterion leaves out is
+// added as +0.0 instead: a sum that starts at +0.0 is never -0.0, so adding +0.0
+// leaves it unchanged.
+constexpr int kGroup = 4;
+
+inline V KeptTerms(const Mask& keep, const V& terms) { return keep ? terms : V{}; }
+
+// Criterion 3 from pxy[(i * ay + y) * stride + x], px[i * stride + x] and
+// py[i * ay + y] (stride a whole number of vectors) into out[i].
+void Informations(int ax, int ay, int stride, const double* pxy, const double* px, const double* py, int n,
+                  double* out, KernelScratch& scratch) {
+  const int span = ay * stride;
+  scratch.products.Reserve(static_cast<std::size_t>(kGroup) * span);
+  double* terms = scratch.products.data();
+  for (int i0 = 0; i0 < n; i0 += kGroup) {
+    const int count = Lesser(kGroup, n - i0);
+    for (int g = 0; g < count; ++g) {
+      const int i = i0 + g;
+      const double* joint = pxy + static_cast<std::size_t>(i) * span;
+      const double* pX = px + static_cast<std::size_t>(i) * stride;
+      double* term = terms + g * span;
+      for (int y = 0; y < ay; ++y) {
+        const V pY = Splat(py[i * ay + y]);
+        for (int x = 0; x < ax; x += W)
+          Store(term + y * stride + x, Load(joint + y * stride + x) / (Load(pX + x) * pY));
+      }
+      for (int y = 0; y < ay; ++y)
+        for (int x = 0; x < ax; ++x) term[y * stride + x] = std::log(term[y * stride + x]);
+      for (int y = 0; y < ay; ++y) {
+        const Mask pY = py[i * ay + y] != 0.0 ? ~Mask{} : Mask{};
+        for (int x = 0; x < ax; x += W) {
+          const V j = Load(joint + y * stride + x);
+          const Mask keep = (j != V{}) & (Load(pX + x) != V{}) & pY;
+          Store(term + y * stride + x, KeptTerms(keep, j * Load(term + y * stride + x)));
+        }
+      }
+    }
+    double b[kGroup] = {}, s[kGroup] = {};
+    for (int x = 0; x < ax; ++x)
+      for (int y = 0; y < ay; ++y)
+        for (int g = 0; g < kGroup; ++g) {
+          b[g] += pxy[static_cast<std::size_t>(i0 + Lesser(g, count - 1)) * span + y * stride + x];
+          s[g] += terms[g * span + y * stride + x];
+        }
+    for (int g = 0; g < count; ++g) out[i0 + g] = std::log(b[g]) + s[g] / b[g];
+  }
+}
+
+// Criterion 2 from j[i * answers + x] (readable W values past its end) into out[i].
+void Entropies(int answers, const double* j, int n, double* out, KernelScratch& scratch) {
+  const int span = Ceil(answers, W) + W;
+  scratch.products.Reserve(static_cast<std::size_t>(kGroup) * span);
+  double* terms = scratch.products.data();
+  for (int i0 = 0; i0 < n; i0 += kGroup) {
+    const int count = Lesser(kGroup, n - i0);
+    for (int g = 0; g < count; ++g) {
+      const double* in = j + (i0 + g) * answers;
+      double* term = terms + g * span;
+      for (int x = 0; x < answers; ++x) term[x] = std::log(in[x]);
+      for (int x = 0; x < answers; x += W) {
+        const V v = Load(in + x);
+        Store(term + x, KeptTerms(v != V{}, v * Load(term + x)));
+      }
+    }
+    double total[kGroup] = {}, s[kGroup] = {};
+    for (int x = 0; x < answers; ++x)
+      for (int g = 0; g < kGroup; ++g) {
+        total[g] += j[(i0 + Lesser(g, count - 1)) * answers + x];
+        s[g] += terms[g * span + x];
+      }
+    for (int g = 0; g < count; ++g) {
+      const double h = std::log(total[g]) - s[g] / total[g];
+      out[i0 + g] = h > 0.0 ? h : 0.0;
+    }
   }
 }
 
 }  // namespace
 
-const KernelSet kKernels = {ORBICA_KERNEL_NAME, W, ConditionSums, EventSums, WindowSums, AnswerSums, PairSums};
+const KernelSet kKernels = {ORBICA_KERNEL_NAME, W,        ConditionSums, EventSums,  WindowSums,
+                            AnswerSums,         PairSums, Entropies,     Informations};
 
 }  // namespace orbica::kernels::ORBICA_KERNEL_NAMESPACE

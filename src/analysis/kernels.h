@@ -82,6 +82,7 @@ struct KernelWindows {
 struct KernelScratch {
   AlignedDoubles factors;   // w_c x q_c of a few conditions, or shared factors of groups
   AlignedDoubles products;  // w_c x q_c x p_c(x) for every answer x
+  AlignedDoubles sums;      // sums kept between runs of components
 };
 
 struct KernelSet {
@@ -95,10 +96,17 @@ struct KernelSet {
   void (*windowSums)(const KernelModel&, const KernelWindows&, double* p, double* t, KernelScratch&);
   // J_x = sum of w_c x q_c x p_c(x) for the answers of X: j[i * answerCountX + x].
   void (*answerSums)(const KernelModel&, const KernelCondition*, int n, double* j, KernelScratch&);
-  // Pxy, Px and Py of the answers of X and Y: pxy[(i * answerCountX + x) * answerCountY + y],
-  // px[i * answerCountX + x], py[i * answerCountY + y].
+  // Pxy, Px and Py of the answers of X and Y, rows of X padded to strideX:
+  // pxy[(i * answerCountY + y) * strideX + x], px[i * strideX + x], py[i * answerCountY + y].
   void (*pairSums)(const KernelModel&, const KernelCondition*, int n, double* pxy, double* px, double* py,
                    KernelScratch&);
+  // Criterion 2 of n conditions from their J_x (as answerSums gives them, the
+  // array readable kMaxLanes values past its end): values[i].
+  void (*entropies)(int answers, const double* j, int n, double* values, KernelScratch&);
+  // Criterion 3 of n conditions from Pxy, Px and Py as pairSums gives them
+  // (`stride` = strideX): values[i].
+  void (*informations)(int answersX, int answersY, int stride, const double* pxy, const double* px, const double* py,
+                       int n, double* values, KernelScratch&);
 };
 
 // Kernels for each width; null when this build or this processor has none.

@@ -1,9 +1,15 @@
-// The ranked search. The records file is read once and decoded into one list of
-// records per condition length. Each pass evaluates its list in blocks on several
-// threads with the vector kernels, while the calling thread walks the records in
-// file order: checkpoints, the pair table and the ranked buffer see the records
-// exactly as a single reader of the file would.
+// The ranked search. Every pass streams the records file in windows of a few
+// mebibytes, decoded by several threads, and evaluates the records of its length
+// in blocks on several threads with the vector kernels, while the calling thread
+// walks the records in file order: checkpoints, the pair table and the ranked
+// buffer see the records exactly as a single reader of the file would.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <atomic>
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <new>
@@ -27,7 +33,7 @@ using kernels::kOnesRow;
 
 // A record of one condition length, with its codes turned into slots.
 struct Record {
-  std::int32_t position = 0;  // record number in the file, from 0
+  std::int64_t position = 0;  // record number in the file, from 0
   std::uint32_t count = 0;
   std::int16_t s1 = 0, s2 = 0, s3 = 0;  // 0 = empty position
 };
@@ -128,7 +134,8 @@ class Layout {
   static void Answers(const CModel& model, int firstSlot, int count, kernels::AlignedDoubles& buffer,
                       const double*& answers, int& first, int& answerCount, int& stride) {
     stride = kernels::RoundUp(count, kMaxLanes);
-    buffer.Reserve(static_cast<std::size_t>(std::max(model.Components(), 1)) * stride);
+    // The kernels may read a vector past the last component's row.
+    buffer.Reserve(static_cast<std::size_t>(std::max(model.Components(), 1)) * stride + kMaxLanes);
     for (int c = 0; c < model.Components(); ++c)
       for (int a = 0; a < count; ++a)
         buffer.data()[static_cast<std::size_t>(c) * stride + a] = model.Row(c)[firstSlot + a];
@@ -276,23 +283,23 @@ class Evaluator {
           out[index(b)].value = Value(records[index(b)], a_[static_cast<std::size_t>(b)], 0.0);
         break;
       case 2:
-        a_.resize(static_cast<std::size_t>(n) * m.answerCountX);
+        // The sums are read a vector past their end.
+        a_.resize(static_cast<std::size_t>(n) * m.answerCountX + kMaxLanes);
+        values_.resize(static_cast<std::size_t>(n));
         run_.kernels->answerSums(m, conditions_.data(), n, a_.data(), scratch_);
-        for (int b = 0; b < n; ++b)
-          out[index(b)].value =
-              criteria::Entropy(a_.data() + static_cast<std::size_t>(b) * m.answerCountX, m.answerCountX);
+        run_.kernels->entropies(m.answerCountX, a_.data(), n, values_.data(), scratch_);
+        for (int b = 0; b < n; ++b) out[index(b)].value = values_[static_cast<std::size_t>(b)];
         break;
       case 3: {
-        const std::size_t ax = static_cast<std::size_t>(m.answerCountX), ay = static_cast<std::size_t>(m.answerCountY);
+        const std::size_t ax = static_cast<std::size_t>(m.strideX), ay = static_cast<std::size_t>(m.answerCountY);
         a_.resize(static_cast<std::size_t>(n) * ax * ay);
         b_.resize(static_cast<std::size_t>(n) * ax);
         c_.resize(static_cast<std::size_t>(n) * ay);
+        values_.resize(static_cast<std::size_t>(n));
         run_.kernels->pairSums(m, conditions_.data(), n, a_.data(), b_.data(), c_.data(), scratch_);
-        for (int b = 0; b < n; ++b) {
-          const std::size_t i = static_cast<std::size_t>(b);
-          out[index(b)].value = criteria::Information(a_.data() + i * ax * ay, b_.data() + i * ax, c_.data() + i * ay,
-                                                      m.answerCountX, m.answerCountY);
-        }
+        run_.kernels->informations(m.answerCountX, m.answerCountY, m.strideX, a_.data(), b_.data(), c_.data(), n,
+                                   values_.data(), scratch_);
+        for (int b = 0; b < n; ++b) out[index(b)].value = values_[static_cast<std::size_t>(b)];
         break;
       }
       default:
@@ -344,110 +351,145 @@ class Evaluator {
   std::vector<std::int32_t> base1_, base2_, starts_, groupOf_;
   std::vector<std::size_t> members_;
   std::vector<int> lanes_;
-  std::vector<double> a_, b_, c_;
+  std::vector<double> a_, b_, c_, values_;
 };
 
-// The records file read into lists per condition length. Several threads read and
-// decode consecutive ranges of the file; each range keeps its own lists, so a
-// pass walks the ranges in order. Records without an answer, with a code outside
-// the questionnaire before the first -1, or (for criterion 1, whose relative error
+// The records file, read in windows of consecutive ranges: every thread reads and
+// decodes one range of a window into its own list of the pass's records, so a
+// pass walks the lists range by range in file order and never holds more than a
+// window of the file. Records without an answer, with a code outside the
+// questionnaire before the first -1, or (for criterion 1, whose relative error
 // divides by it) with count 0 are left out; the first -1 ends a record's codes.
-class RecordLists {
+class RecordsFile {
  public:
-  // False when the file cannot be opened or is not a regular file: the check does
-  // not wait, so a named pipe or a device in the file's place is refused at once.
-  bool Read(const std::string& path, const std::vector<int>& codeQuestion, int criterion, int threads) {
-    if (InputFile(path).Status() != InputStatus::Ok) return false;
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) return false;
-    long size = 0;
-    if (std::fseek(file, 0, SEEK_END) == 0) size = std::max(std::ftell(file), 0L);
-    std::fclose(file);
-    records_ = static_cast<std::int64_t>(size) / static_cast<std::int64_t>(kCountRecordBytes);
-    // Ranges of at least 64k records.
-    const std::int64_t parts = std::clamp<std::int64_t>(records_ / 65536, 1, std::max(threads, 1));
-    ranges_.resize(static_cast<std::size_t>(parts));
-    std::vector<std::thread> readers;
-    for (std::int64_t t = 0; t < parts; ++t) {
-      const std::int64_t first = records_ * t / parts, last = records_ * (t + 1) / parts;
-      Range& range = ranges_[static_cast<std::size_t>(t)];
-      const auto read = [&, first, last] { ReadRange(path, codeQuestion, criterion, first, last, range); };
-      if (t + 1 == parts) {
-        read();
-      } else {
-        try {
-          readers.emplace_back(read);
-        } catch (const std::system_error&) {
-          read();
-        }
-      }
+  static constexpr std::int64_t kRangeRecords = 65536;  // 1 MiB of the file per range
+  static constexpr std::int64_t kChunkRecords = 16384;  // read 256 KiB at a time
+
+  RecordsFile() = default;
+  RecordsFile(const RecordsFile&) = delete;
+  RecordsFile& operator=(const RecordsFile&) = delete;
+  ~RecordsFile() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+
+  // False when the file cannot be opened or is not a regular file. The open does
+  // not wait: a fifo or a device named like the records file is refused at once.
+  bool Open(const std::string& path) {
+    fd_ = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd_ < 0) return false;
+    struct stat status = {};
+    if (::fstat(fd_, &status) != 0 || !S_ISREG(status.st_mode)) {
+      ::close(fd_);
+      fd_ = -1;
+      return false;
     }
-    for (std::thread& reader : readers) reader.join();
-    for (const Range& range : ranges_)
-      if (range.failed) throw std::bad_alloc();
+    const int flags = ::fcntl(fd_, F_GETFL);
+    if (flags != -1) ::fcntl(fd_, F_SETFL, flags & ~O_NONBLOCK);
+    records_ = static_cast<std::int64_t>(status.st_size) / static_cast<std::int64_t>(kCountRecordBytes);
+    seen_.assign(static_cast<std::size_t>(std::min((records_ + kRangeRecords - 1) / kRangeRecords, kSeenRanges)),
+                 Seen{});
     return true;
   }
 
-  // Whole records in the file.
+  // Whole records in the file when it was opened.
   std::int64_t Count() const { return records_; }
-  // The records of one length, range by range in file order.
-  std::vector<const std::vector<Record>*> Lists(int length) const {
-    std::vector<const std::vector<Record>*> lists;
-    for (const Range& range : ranges_) lists.push_back(&range.byLength[length - 1]);
-    return lists;
+
+  // One range of a window: a chunk of its raw bytes and its records of one length.
+  struct Range {
+    std::vector<unsigned char> raw;
+    std::vector<Record> records;
+    bool shortRead = false;  // the file ended inside the range
+  };
+
+  // Reads records [first, first + ranges x kRangeRecords) of the file, range t on
+  // thread t (the calling thread takes the last), keeping those with `length`
+  // answers. False when memory ran out.
+  bool ReadWindow(std::int64_t first, int length, const std::vector<int>& codeQuestion, int criterion,
+                  std::vector<Range>& ranges) const {
+    std::vector<std::thread> readers;
+    std::atomic<bool> failed{false};
+    const auto read = [&](std::size_t t) {
+      try {
+        const std::int64_t from = first + static_cast<std::int64_t>(t) * kRangeRecords;
+        ReadRange(from, std::min(from + kRangeRecords, records_), length, codeQuestion, criterion, ranges[t]);
+      } catch (const std::bad_alloc&) {
+        failed.store(true);
+      }
+    };
+    for (std::size_t t = 0; t + 1 < ranges.size(); ++t) {
+      try {
+        readers.emplace_back(read, t);
+      } catch (const std::system_error&) {
+        read(t);
+      }
+    }
+    read(ranges.size() - 1);
+    for (std::thread& reader : readers) reader.join();
+    return !failed.load();
   }
 
  private:
-  struct Range {
-    std::vector<Record> byLength[3];
-    bool failed = false;
-  };
-
-  static void ReadRange(const std::string& path, const std::vector<int>& codeQuestion, int criterion,
-                        std::int64_t first, std::int64_t last, Range& range) {
-    try {
-      for (auto& list : range.byLength) list.reserve(static_cast<std::size_t>(last - first));  // address space only
-      std::FILE* file = std::fopen(path.c_str(), "rb");
-      if (!file) return;
-      if (std::fseek(file, static_cast<long>(first * static_cast<std::int64_t>(kCountRecordBytes)), SEEK_SET) != 0) {
-        std::fclose(file);
-        return;
+  void ReadRange(std::int64_t first, std::int64_t last, int length, const std::vector<int>& codeQuestion,
+                 int criterion, Range& range) const {
+    range.records.clear();
+    range.shortRead = false;
+    if (first >= last) return;
+    // A range whose whole records an earlier pass read has nothing for a length it did not hold.
+    Seen* seen = first / kRangeRecords < static_cast<std::int64_t>(seen_.size())
+                     ? &seen_[static_cast<std::size_t>(first / kRangeRecords)]
+                     : nullptr;
+    if (seen && seen->read && seen->records[length - 1] == 0) return;
+    std::int64_t held[3] = {0, 0, 0};
+    range.raw.resize(static_cast<std::size_t>(kChunkRecords) * kCountRecordBytes);
+    for (std::int64_t chunk = first; chunk < last && !range.shortRead; chunk += kChunkRecords) {
+      const std::size_t want = static_cast<std::size_t>(std::min(last - chunk, kChunkRecords)) * kCountRecordBytes;
+      std::size_t got = 0;
+      while (got < want) {
+        const ssize_t n = ::pread(fd_, range.raw.data() + got, want - got,
+                                  static_cast<off_t>(chunk * static_cast<std::int64_t>(kCountRecordBytes)) +
+                                      static_cast<off_t>(got));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;
+        got += static_cast<std::size_t>(n);
       }
-      static constexpr std::size_t kChunk = 4096;
-      std::vector<unsigned char> buffer(kChunk * kCountRecordBytes);
-      for (std::int64_t position = first; position < last;) {
-        const std::size_t want = static_cast<std::size_t>(std::min<std::int64_t>(last - position, kChunk));
-        const std::size_t got = std::fread(buffer.data(), kCountRecordBytes, want, file);
-        for (std::size_t i = 0; i < got; ++i, ++position) {
-          const unsigned char* p = buffer.data() + i * kCountRecordBytes;
-          Record r;
-          r.position = static_cast<std::int32_t>(position);
-          r.count = ReadLE<std::uint32_t>(p);
-          std::int16_t slots[3] = {0, 0, 0};
-          int length = 0;
-          for (int k = 0; k < 3; ++k) {
-            const std::int32_t code = ReadLE<std::int32_t>(p + 4 + 4 * k);
-            if (code == -1) break;
-            if (code < 0 || code >= kFlatAnswerCount) {
-              length = 0;
-              break;
-            }
-            slots[length++] = static_cast<std::int16_t>(code + codeQuestion[static_cast<std::size_t>(code)] + 1);
+      range.shortRead = got < want;
+      for (std::size_t i = 0; i < got / kCountRecordBytes; ++i) {
+        const unsigned char* p = range.raw.data() + i * kCountRecordBytes;
+        std::int16_t slots[3] = {0, 0, 0};
+        int answers = 0;
+        for (int k = 0; k < 3; ++k) {
+          const std::int32_t code = ReadLE<std::int32_t>(p + 4 + 4 * k);
+          if (code == -1) break;
+          if (code < 0 || code >= kFlatAnswerCount) {
+            answers = 0;
+            break;
           }
-          if (length == 0 || (criterion == 1 && r.count == 0)) continue;
-          r.s1 = slots[0], r.s2 = slots[1], r.s3 = slots[2];
-          range.byLength[length - 1].push_back(r);
+          slots[answers++] = static_cast<std::int16_t>(code + codeQuestion[static_cast<std::size_t>(code)] + 1);
         }
-        if (got < want) break;  // the file became shorter
+        if (answers > 0) ++held[answers - 1];
+        if (answers != length) continue;
+        Record r;
+        r.count = ReadLE<std::uint32_t>(p);
+        if (criterion == 1 && r.count == 0) continue;
+        r.position = chunk + static_cast<std::int64_t>(i);
+        r.s1 = slots[0], r.s2 = slots[1], r.s3 = slots[2];
+        range.records.push_back(r);
       }
-      std::fclose(file);
-    } catch (const std::bad_alloc&) {
-      range.failed = true;
     }
+    if (seen && !range.shortRead) *seen = {true, {held[0], held[1], held[2]}};
   }
 
+  // What the first read of a range found: its records by length. Kept for the
+  // first kSeenRanges ranges (64 GiB of file), a few bytes per mebibyte.
+  struct Seen {
+    bool read = false;
+    std::int64_t records[3] = {0, 0, 0};
+  };
+  static constexpr std::int64_t kSeenRanges = 65536;
+
+  int fd_ = -1;
   std::int64_t records_ = 0;
-  std::vector<Range> ranges_;
+  mutable std::vector<Seen> seen_;  // each range's entry is written only by the thread reading it
 };
 
 // A block of records of one pass, evaluated in one piece.
@@ -456,13 +498,15 @@ struct RecordBlock {
   std::size_t count = 0;
 };
 
-// The blocks of a pass: each list cut into pieces of at most `size` records.
-std::vector<RecordBlock> Blocks(const std::vector<const std::vector<Record>*>& lists, std::size_t size) {
-  std::vector<RecordBlock> blocks;
-  for (const std::vector<Record>* list : lists)
-    for (std::size_t first = 0; first < list->size(); first += size)
-      blocks.push_back({list->data() + first, std::min(size, list->size() - first)});
-  return blocks;
+// The blocks of a window: each range's records cut into pieces of at most `size`.
+void Blocks(const std::vector<RecordsFile::Range>& ranges, std::size_t size, std::vector<RecordBlock>& blocks) {
+  blocks.clear();
+  for (const RecordsFile::Range& range : ranges) {
+    const std::vector<Record>& list = range.records;
+    for (std::size_t first = 0; first < list.size(); first += size)
+      blocks.push_back({list.data() + first, std::min(size, list.size() - first)});
+    if (range.shortRead) break;  // a short read ends the pass
+  }
 }
 
 // The ranked buffer: at most kRankedCapacity entries, largest score first, equal
@@ -568,12 +612,12 @@ int CAnalysis::Search(AnalysisObserver& observer, Notifier& notifier) {
     CPairValueTable pairs(kPairTableCapacity);
     PrepareIndexTables(notifier);
     const int threadCount = threads > 0 ? threads : std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
-    RecordLists lists;
-    if (!lists.Read(recordsPath_, codeQuestion_, criterion, threadCount)) {
+    RecordsFile file;
+    if (!file.Open(recordsPath_)) {
       notifier.Show(kNoRecordsText, kNoRecordsCaption);
       return finish(SearchOutcome::NoRecordsFile);
     }
-    d = lists.Count();
+    d = file.Count();
     observer.Progress(0, d);
 
     RunContext run;
@@ -626,8 +670,14 @@ int CAnalysis::Search(AnalysisObserver& observer, Notifier& notifier) {
     RankedBuffer ranked(ranked_);
     bool cleared = false;
 
+    std::vector<RecordsFile::Range> ranges(static_cast<std::size_t>(
+        std::clamp<std::int64_t>((d + RecordsFile::kRangeRecords - 1) / RecordsFile::kRangeRecords, 1, threadCount)));
+    const std::int64_t window = static_cast<std::int64_t>(ranges.size()) * RecordsFile::kRangeRecords;
+    std::vector<RecordBlock> blocks;
+    // A stop seen between checkpoints ends the run at once: its ranking is discarded anyway.
+    const auto stopped = [&] { return stopSeen_.load(std::memory_order_relaxed) && StopRequested(); };
+
     for (int pass = 0; pass < passes; ++pass) {
-      const std::vector<RecordBlock> blocks = Blocks(lists.Lists(pass + 1), blockSize);
       if (pass > 0) {
         // Parts are looked up in the pair table as the earlier passes left it: this
         // pass stores only longer keys. Of equal keys the first one counts.
@@ -641,82 +691,95 @@ int CAnalysis::Search(AnalysisObserver& observer, Notifier& notifier) {
         }
       }
 
-      BlockQueue queue(blocks.size(), blockSize);
-      std::atomic<bool> failed{false};
-      const auto evaluate = [&](Evaluator& evaluator, std::size_t b) {
-        try {
-          evaluator.Block(blocks[b].records, blocks[b].count, queue.Slot(b));
-        } catch (const std::bad_alloc&) {
-          failed.store(true);
-        }
-        queue.MarkReady(b);
-      };
-      std::vector<std::thread> helpers;
-      const std::size_t helperCount =
-          std::min<std::size_t>(static_cast<std::size_t>(threadCount - 1), blocks.empty() ? 0 : blocks.size() - 1);
-      for (std::size_t t = 0; t < helperCount; ++t) {
-        try {
-          helpers.emplace_back([&, t] {
-            std::size_t merged = 0;
-            for (std::size_t b; (b = queue.Take(merged)) != BlockQueue::kNone;) {
-              if (b == BlockQueue::kLater)
-                queue.WaitMerged(merged);
-              else
-                evaluate(evaluators[t + 1], b);
-            }
-          });
-        } catch (const std::system_error&) {
-          break;  // fewer threads then
-        }
-      }
-
       SearchOutcome ended = SearchOutcome::Completed;
       const std::int64_t base = pass * d + 1;  // number of the pass's first record over all passes
-      for (std::size_t b = 0; b < blocks.size() && ended == SearchOutcome::Completed; ++b) {
-        while (!queue.Ready(b)) {
-          std::size_t merged = 0;
-          const std::size_t mine = queue.Take(merged);
-          if (mine < blocks.size())
-            evaluate(evaluators[0], mine);
-          else
-            queue.WaitReady(b);  // another thread is evaluating it
+      for (std::int64_t first = 0; first < d && ended == SearchOutcome::Completed; first += window) {
+        if (!file.ReadWindow(first, pass + 1, codeQuestion_, criterion, ranges)) throw std::bad_alloc();
+        Blocks(ranges, blockSize, blocks);
+        BlockQueue queue(blocks.size(), blockSize);
+        std::atomic<bool> failed{false};
+        const auto evaluate = [&](Evaluator& evaluator, std::size_t b) {
+          try {
+            evaluator.Block(blocks[b].records, blocks[b].count, queue.Slot(b));
+          } catch (const std::bad_alloc&) {
+            failed.store(true);
+          }
+          queue.MarkReady(b);
+        };
+        std::vector<std::thread> helpers;
+        const std::size_t helperCount =
+            std::min<std::size_t>(static_cast<std::size_t>(threadCount - 1), blocks.empty() ? 0 : blocks.size() - 1);
+        for (std::size_t t = 0; t < helperCount; ++t) {
+          try {
+            helpers.emplace_back([&, t] {
+              std::size_t merged = 0;
+              for (std::size_t b; (b = queue.Take(merged)) != BlockQueue::kNone;) {
+                if (b == BlockQueue::kLater)
+                  queue.WaitMerged(merged);
+                else
+                  evaluate(evaluators[t + 1], b);
+              }
+            });
+          } catch (const std::system_error&) {
+            break;  // fewer threads then
+          }
         }
-        if (failed.load()) {
-          ended = SearchOutcome::NotRun;  // out of memory, reported below
-          break;
-        }
-        const Evaluation* evaluations = queue.Slot(b);
-        for (std::size_t i = 0; i < blocks[b].count; ++i) {
-          const Record& r = blocks[b].records[i];
-          const std::int64_t number = base + r.position;
-          if (number >= nextCheckpoint && !checkpoints(number)) {
+
+        for (std::size_t b = 0; b < blocks.size() && ended == SearchOutcome::Completed; ++b) {
+          while (!queue.Ready(b)) {
+            std::size_t merged = 0;
+            const std::size_t mine = queue.Take(merged);
+            if (mine < blocks.size())
+              evaluate(evaluators[0], mine);
+            else
+              queue.WaitReady(b);  // another thread is evaluating it
+          }
+          if (stopped()) {
             ended = SearchOutcome::Stopped;
             break;
           }
-          if (!run.criterionValid) {
-            notifier.Show(kUnknownCriterionText, "");
-            ended = SearchOutcome::UnknownCriterion;
+          if (failed.load()) {
+            ended = SearchOutcome::NotRun;  // out of memory, reported below
             break;
           }
-          const Evaluation& e = evaluations[i];
-          if (!e.applicable) continue;
-          if (clearsSecond && !cleared) {
-            secondChoice = -1;  // criteria 4, 5: the second answer equal to the first is dropped
-            cleared = true;
+          const Evaluation* evaluations = queue.Slot(b);
+          for (std::size_t i = 0; i < blocks[b].count; ++i) {
+            const Record& r = blocks[b].records[i];
+            const std::int64_t number = base + r.position;
+            if (number >= nextCheckpoint && !checkpoints(number)) {
+              ended = SearchOutcome::Stopped;
+              break;
+            }
+            if (!run.criterionValid) {
+              notifier.Show(kUnknownCriterionText, "");
+              ended = SearchOutcome::UnknownCriterion;
+              break;
+            }
+            const Evaluation& e = evaluations[i];
+            if (!e.applicable) continue;
+            if (clearsSecond && !cleared) {
+              secondChoice = -1;  // criteria 4, 5: the second answer equal to the first is dropped
+              cleared = true;
+            }
+            if (e.value == kUnknownCriterion) {
+              notifier.Show(kUnknownCriterionText, "");
+              ended = SearchOutcome::UnknownCriterion;
+              break;
+            }
+            if (e.value == kNotApplicable) continue;
+            if (r.s3 == 0) pairs.Insert(r.s2 != 0 ? r.s1 : 0, r.s2 != 0 ? r.s2 : r.s1, run.sign * e.value);
+            if (e.ranked) ranked.Insert({r.s1, r.s2, r.s3, e.score, e.value, e.difference, static_cast<double>(r.count)});
           }
-          if (e.value == kUnknownCriterion) {
-            notifier.Show(kUnknownCriterionText, "");
-            ended = SearchOutcome::UnknownCriterion;
-            break;
-          }
-          if (e.value == kNotApplicable) continue;
-          if (r.s3 == 0) pairs.Insert(r.s2 != 0 ? r.s1 : 0, r.s2 != 0 ? r.s2 : r.s1, run.sign * e.value);
-          if (e.ranked) ranked.Insert({r.s1, r.s2, r.s3, e.score, e.value, e.difference, static_cast<double>(r.count)});
+          queue.MarkMerged(b);
         }
-        queue.MarkMerged(b);
+        queue.Abandon();
+        for (std::thread& helper : helpers) helper.join();
+        if (ended != SearchOutcome::Completed) break;
+        if (stopped()) ended = SearchOutcome::Stopped;
+        else if (!checkpoints(base - 1 + std::min(first + window, d))) ended = SearchOutcome::Stopped;
+        if (std::any_of(ranges.begin(), ranges.end(), [](const RecordsFile::Range& r) { return r.shortRead; }))
+          break;  // the file became shorter
       }
-      queue.Abandon();
-      for (std::thread& helper : helpers) helper.join();
       if (ended == SearchOutcome::NotRun) throw std::bad_alloc();
       if (ended != SearchOutcome::Completed) return finish(ended);
       if (!checkpoints((pass + 1) * d)) return finish(SearchOutcome::Stopped);

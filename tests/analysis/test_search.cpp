@@ -3,14 +3,17 @@
 // subpopulations, and identical results whatever the threads and vector width.
 #include <sys/stat.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
+#include <functional>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 
 #include "analysis/analysis_census.h"
 #include "analysis/kernels.h"
+#include "analysis/literal_search.h"
 #include "survey/subpopulation_code.h"
 
 namespace orbica {
@@ -261,6 +264,40 @@ TEST_F(Search, StopIsHonouredAtTheNextCheckpointAndKeepsTheResults) {
   EXPECT_EQ(A().ResultCount(), 50);
 }
 
+TEST_F(Search, StopBetweenCheckpointsEndsTheRunAtOnce) {
+  std::vector<CountRecord> records;
+  for (int c = 0; c < 2 * kFlatAnswerCount; ++c) records.push_back({c + 1, {c % kFlatAnswerCount, -1, -1}});
+  Load(ZeroWeights(), records);
+  // Stop asked during the first report (range d), before any checkpoint: no
+  // record is merged and no further report is made.
+  StoppingObserver observer(A(), 1);
+  ASSERT_TRUE(A().BeginRun());
+  A().Search(observer, census_.notifier);
+  EXPECT_EQ(A().Outcome(), SearchOutcome::Stopped);
+  EXPECT_EQ(observer.progress.size(), 1u);
+  EXPECT_TRUE(A().Ranked().empty());
+  EXPECT_FALSE(A().FinishRun());
+}
+
+// Something that is not a regular file under the records file's name (a fifo
+// nobody writes to, a folder) is refused at once like a missing file.
+TEST_F(Search, RecordsFileThatIsNotARegularFileIsRefused) {
+  Load(ZeroWeights(), {Rec(5, {{0, 0}})});
+  const std::string path = census_.dir.File("zData.gcd");
+  const std::function<int()> makers[] = {[&] { return ::mkfifo(path.c_str(), 0600); },
+                                         [&] { return ::mkdir(path.c_str(), 0700); }};
+  for (const auto& make : makers) {
+    std::remove(path.c_str());
+    ASSERT_EQ(make(), 0);
+    census_.notifier.messages.clear();
+    test::RecordingObserver observer;
+    EXPECT_TRUE(census_.Run(&observer).empty());
+    EXPECT_EQ(A().Outcome(), SearchOutcome::NoRecordsFile);
+    EXPECT_EQ(observer.doneRecords, 0);
+    EXPECT_EQ(census_.notifier.Texts(), std::vector<std::string>{"Cannot open the zdata.gcd file"});
+  }
+}
+
 TEST_F(Search, EmptyMissingAndUnknown) {
   Load(ZeroWeights(), {});
   test::RecordingObserver empty;
@@ -290,14 +327,6 @@ TEST_F(Search, EmptyMissingAndUnknown) {
   ASSERT_EQ(census_.notifier.messages.size(), 2u);
   EXPECT_EQ(census_.notifier.messages[1].text, "Cannot open the zdata.gcd file");
   EXPECT_EQ(census_.notifier.messages[1].caption, "File not found");
-
-  // A named pipe nobody writes to is refused at once, not waited on.
-  ASSERT_EQ(::mkfifo(census_.dir.File("zData.gcd").c_str(), 0600), 0);
-  census_.notifier.messages.clear();
-  test::RecordingObserver pipe;
-  EXPECT_TRUE(census_.Run(&pipe).empty());
-  EXPECT_EQ(A().Outcome(), SearchOutcome::NoRecordsFile);
-  EXPECT_EQ(census_.notifier.Texts().back(), "Cannot open the zdata.gcd file");
 }
 
 TEST_F(Search, SecondAnswerEqualToTheFirstIsDroppedByTheRun) {
@@ -388,6 +417,41 @@ TEST_F(Search, IdenticalForAllThreadCountsAndVectorWidths) {
         }
       }
   }
+}
+
+// A file of more than one read range (65,536 records) on a model of 64
+// components: every criterion at every length ranks what the literal search
+// ranks, bit for bit, whether the ranges are read one window at a time or
+// several side by side.
+TEST_F(Search, LargeFileMatchesTheLiteralSearch) {
+  const test::TestModel m = test::RandomModel(64, 29);
+  const std::vector<CountRecord> records = test::SomeRecords(13, 1, 16);
+  ASSERT_GT(records.size(), 65536u + 1000u);
+  Load(m, records);
+  struct Setting {
+    int criterion, first, second;
+  };
+  // Criteria 2 and 3 on questions of few answers keep the literal search quick.
+  const Setting settings[] = {{0, -1, -1},          {1, -1, -1},          {2, 1, -1},
+                              {3, 1, 6},            {4, Slot(4, 2), Slot(6, 0)}, {5, Slot(9, 1), Slot(9, 3)}};
+  for (const Setting& s : settings)
+    for (int length = 1; length <= 3; ++length) {
+      test::LiteralSearch literal(census_.model, {s.criterion, s.first, s.second, length, 0.0001, 0.3});
+      const std::vector<test::LiteralHit> expected = literal.Run(census_.dir.File("zData.gcd"));
+      ASSERT_FALSE(expected.empty());
+      for (const int threads : {1, 3}) {
+        A().criterion = s.criterion, A().firstChoice = s.first, A().secondChoice = s.second;
+        A().maxLength = length, A().threshold = 0.0001, A().weight = 0.3, A().threads = threads;
+        const std::vector<AnalysisHit> hits = Run();
+        ASSERT_EQ(hits.size(), expected.size()) << s.criterion << " length " << length;
+        for (std::size_t i = 0; i < hits.size(); ++i) {
+          const test::LiteralHit& e = expected[i];
+          EXPECT_EQ(Slots(hits[i]), (std::vector<int>{e.s1, e.s2, e.s3})) << s.criterion << " length " << length;
+          const double want[4] = {e.score, e.value, e.difference, e.count};
+          EXPECT_EQ(std::memcmp(&hits[i].score, want, sizeof want), 0) << s.criterion << " length " << length;
+        }
+      }
+    }
 }
 
 }  // namespace
