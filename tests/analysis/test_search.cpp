@@ -1,7 +1,6 @@
 // The ranked search on tiny records files: bounds and differences, ties, the 150
 // limit, the pair table, progress and stop, skipped records, the result
 // subpopulations, and identical results whatever the threads and vector width.
-#include <sys/stat.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
