@@ -124,9 +124,15 @@ class Layout {
     if (run.criterion == 2 || run.criterion == 3)
       Answers(model, firstAnswerSlot[static_cast<std::size_t>(run.questionX)], model.AnswerCount(run.questionX),
               answersX_, m.answersX, m.firstSlotX, m.answerCountX, m.strideX);
-    if (run.criterion == 3)
+    if (run.criterion == 3) {
       Answers(model, firstAnswerSlot[static_cast<std::size_t>(run.questionY)], model.AnswerCount(run.questionY),
               answersY_, m.answersY, m.firstSlotY, m.answerCountY, m.strideY);
+      // A free lane after the answers of X gives the pair sums Py as well.
+      m.onesAfterX = m.answerCountX < m.strideX;
+      if (m.onesAfterX)
+        for (int c = 0; c < components; ++c)
+          answersX_.data()[static_cast<std::size_t>(c) * m.strideX + m.answerCountX] = 1.0;
+    }
   }
 
  private:
