@@ -161,13 +161,50 @@ void EventSums(const KernelModel& m, const KernelCondition* conditions, int n, d
 // Conditions in lanes without transposing: the lanes of a window are consecutive
 // slots, read along a component-major row. The shared factor (p1 x p2) of a group
 // is made once per component, then multiplied by the lane's own answer, as in
-// q_c. The components are taken in short runs for all windows, so that the rows
-// of a run stay in the first-level cache while every window passes over them; the
-// partial sums wait in the outputs between runs.
+// q_c. Windows of one group are taken N at a time over a run of components, the
+// group's factor broadcast once for all N; the partial sums wait in the outputs
+// between runs, whose rows stay in the first-level cache while every window
+// passes over them.
+template <bool Event, int N>
+void WindowBatch(const KernelModel& m, const double* base, const std::int32_t* starts, int c0, int c1, double* p,
+                 double* t) {
+  const double* column[N];
+  V sumP[N], sumT[N];
+  for (int k = 0; k < N; ++k) {
+    column[k] = m.columns + starts[k];
+    sumP[k] = Load(p + k * W);
+    if constexpr (Event) sumT[k] = Load(t + k * W);
+  }
+  for (int c = c0; c < c1; ++c) {
+    const V w = Splat(m.weights[c]);
+    const V b = Splat(base[c]);
+    const std::size_t offset = static_cast<std::size_t>(c) * kColumnStride;
+    for (int k = 0; k < N; ++k) {
+      const V q = b * Load(column[k] + offset);
+      sumP[k] += w * q;
+      if constexpr (Event) sumT[k] += Splat(m.eventWeights[c]) * q;
+    }
+  }
+  for (int k = 0; k < N; ++k) {
+    Store(p + k * W, sumP[k]);
+    if constexpr (Event) Store(t + k * W, sumT[k]);
+  }
+}
+
+// A batch of n windows (n <= N).
+template <bool Event, int N>
+void WindowBatchOf(int n, const KernelModel& m, const double* base, const std::int32_t* starts, int c0, int c1,
+                   double* p, double* t) {
+  if constexpr (N > 1) {
+    if (n < N) return WindowBatchOf<Event, N - 1>(n, m, base, starts, c0, c1, p, t);
+  }
+  WindowBatch<Event, N>(m, base, starts, c0, c1, p, t);
+}
+
 template <bool Event>
 void WindowSumsOf(const KernelModel& m, const KernelWindows& windows, double* p, double* t, KernelScratch& scratch) {
-  constexpr int G = Event ? 4 : 8;  // windows at a time
-  constexpr int kRun = 16;          // components at a time
+  constexpr int G = Event ? 6 : 12;  // windows at a time
+  constexpr int kRun = 16;           // components at a time
   const int end = Ceil(m.components, W);
   scratch.factors.Reserve(static_cast<std::size_t>(windows.groups > 0 ? windows.groups : 1) * m.padded);
   double* bases = scratch.factors.data();
@@ -183,31 +220,11 @@ void WindowSumsOf(const KernelModel& m, const KernelWindows& windows, double* p,
   }
   for (int c0 = 0; c0 < m.components; c0 += kRun) {
     const int c1 = Lesser(c0 + kRun, m.components);
-    for (int k0 = 0; k0 < windows.count; k0 += G) {
-      const int n = Lesser(G, windows.count - k0);
-      const double* column[G];
-      const double* base[G];
-      V sumP[G], sumT[G];
-      for (int k = 0; k < G; ++k) {
-        const int window = k0 + Lesser(k, n - 1);
-        column[k] = m.columns + windows.starts[window];
-        base[k] = bases + static_cast<std::size_t>(windows.group[window]) * m.padded;
-        sumP[k] = Load(p + window * W);
-        if constexpr (Event) sumT[k] = Load(t + window * W);
-      }
-      for (int c = c0; c < c1; ++c) {
-        const V w = Splat(m.weights[c]);
-        const std::size_t offset = static_cast<std::size_t>(c) * kColumnStride;
-        for (int k = 0; k < G; ++k) {
-          const V q = Splat(base[k][c]) * Load(column[k] + offset);
-          sumP[k] += w * q;
-          if constexpr (Event) sumT[k] += Splat(m.eventWeights[c]) * q;
-        }
-      }
-      for (int k = 0; k < n; ++k) {
-        Store(p + (k0 + k) * W, sumP[k]);
-        if constexpr (Event) Store(t + (k0 + k) * W, sumT[k]);
-      }
+    for (int k0 = 0, n = 0; k0 < windows.count; k0 += n) {
+      const int group = windows.group[k0];
+      for (n = 1; n < G && k0 + n < windows.count && windows.group[k0 + n] == group;) ++n;
+      WindowBatchOf<Event, G>(n, m, bases + static_cast<std::size_t>(group) * m.padded, windows.starts + k0, c0, c1,
+                              p + k0 * W, Event ? t + k0 * W : nullptr);
     }
   }
 }
