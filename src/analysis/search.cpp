@@ -461,19 +461,22 @@ class RecordsFile {
       range.shortRead = got < want;
       for (std::size_t i = 0; i < got / kCountRecordBytes; ++i) {
         const unsigned char* p = range.raw.data() + i * kCountRecordBytes;
-        std::int16_t slots[3] = {0, 0, 0};
-        int answers = 0;
-        for (int k = 0; k < 3; ++k) {
-          const std::int32_t code = ReadLE<std::int32_t>(p + 4 + 4 * k);
-          if (code == -1) break;
-          if (code < 0 || code >= kFlatAnswerCount) {
-            answers = 0;
-            break;
-          }
-          slots[answers++] = static_cast<std::int16_t>(code + codeQuestion[static_cast<std::size_t>(code)] + 1);
-        }
+        // The positions before the first -1; a record of another length is only
+        // counted (a code outside the questionnaire may count it too, which at
+        // worst has a later pass read its range once more).
+        std::int32_t codes[3];
+        for (int k = 0; k < 3; ++k) codes[k] = ReadLE<std::int32_t>(p + 4 + 4 * k);
+        const int answers = codes[0] == -1 ? 0 : codes[1] == -1 ? 1 : codes[2] == -1 ? 2 : 3;
         if (answers > 0) ++held[answers - 1];
         if (answers != length) continue;
+        std::int16_t slots[3] = {0, 0, 0};
+        bool valid = true;
+        for (int k = 0; k < answers; ++k) {
+          const std::int32_t code = codes[k];
+          valid = valid && code >= 0 && code < kFlatAnswerCount;
+          if (valid) slots[k] = static_cast<std::int16_t>(code + codeQuestion[static_cast<std::size_t>(code)] + 1);
+        }
+        if (!valid) continue;
         Record r;
         r.count = ReadLE<std::uint32_t>(p);
         if (criterion == 1 && r.count == 0) continue;
