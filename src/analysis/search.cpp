@@ -469,19 +469,24 @@ class RecordsFile {
         const int answers = codes[0] == -1 ? 0 : codes[1] == -1 ? 1 : codes[2] == -1 ? 2 : 3;
         if (answers > 0) ++held[answers - 1];
         if (answers != length) continue;
-        std::int16_t slots[3] = {0, 0, 0};
+        // Slots in plain variables: an array here would be stored in pieces and
+        // read back whole, which stalls on every record.
         bool valid = true;
-        for (int k = 0; k < answers; ++k) {
+        const auto slot = [&](int k) -> std::int16_t {
           const std::int32_t code = codes[k];
-          valid = valid && code >= 0 && code < kFlatAnswerCount;
-          if (valid) slots[k] = static_cast<std::int16_t>(code + codeQuestion[static_cast<std::size_t>(code)] + 1);
-        }
-        if (!valid) continue;
+          if (k >= answers) return 0;
+          if (code < 0 || code >= kFlatAnswerCount) {
+            valid = false;
+            return 0;
+          }
+          return static_cast<std::int16_t>(code + codeQuestion[static_cast<std::size_t>(code)] + 1);
+        };
         Record r;
+        r.s1 = slot(0), r.s2 = slot(1), r.s3 = slot(2);
+        if (!valid) continue;
         r.count = ReadLE<std::uint32_t>(p);
         if (criterion == 1 && r.count == 0) continue;
         r.position = chunk + static_cast<std::int64_t>(i);
-        r.s1 = slots[0], r.s2 = slots[1], r.s3 = slots[2];
         range.records.push_back(r);
       }
     }
