@@ -165,6 +165,9 @@ void EventSums(const KernelModel& m, const KernelCondition* conditions, int n, d
 // group's factor broadcast once for all N; the partial sums wait in the outputs
 // between runs, whose rows stay in the first-level cache while every window
 // passes over them.
+// Components ahead whose rows a window asks for while it reads its own.
+constexpr int kWindowPrefetch = 4;
+
 template <bool Event, int N>
 void WindowBatch(const KernelModel& m, const double* base, const std::int32_t* starts, int c0, int c1, double* p,
                  double* t) {
@@ -180,6 +183,8 @@ void WindowBatch(const KernelModel& m, const double* base, const std::int32_t* s
     const V b = Splat(base[c]);
     const std::size_t offset = static_cast<std::size_t>(c) * kColumnStride;
     for (int k = 0; k < N; ++k) {
+      // The rows are too far apart for the processor to fetch them ahead unasked.
+      __builtin_prefetch(column[k] + offset + kWindowPrefetch * kColumnStride);
       const V q = b * Load(column[k] + offset);
       sumP[k] += w * q;
       if constexpr (Event) sumT[k] += Splat(m.eventWeights[c]) * q;
@@ -204,7 +209,7 @@ void WindowBatchOf(int n, const KernelModel& m, const double* base, const std::i
 template <bool Event>
 void WindowSumsOf(const KernelModel& m, const KernelWindows& windows, double* p, double* t, KernelScratch& scratch) {
   constexpr int G = Event ? 6 : 12;  // windows at a time
-  constexpr int kRun = 16;           // components at a time
+  constexpr int kRun = 32;           // components at a time
   const int end = Ceil(m.components, W);
   scratch.factors.Reserve(static_cast<std::size_t>(windows.groups > 0 ? windows.groups : 1) * m.padded);
   double* bases = scratch.factors.data();
