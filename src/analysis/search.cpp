@@ -447,6 +447,7 @@ class RecordsFile {
     if (seen && seen->read && seen->records[length - 1] == 0) return;
     std::int64_t held[3] = {0, 0, 0};
     range.raw.resize(static_cast<std::size_t>(kChunkRecords) * kCountRecordBytes);
+    range.records.reserve(static_cast<std::size_t>(last - first));  // touched only as far as it fills
     for (std::int64_t chunk = first; chunk < last && !range.shortRead; chunk += kChunkRecords) {
       const std::size_t want = static_cast<std::size_t>(std::min(last - chunk, kChunkRecords)) * kCountRecordBytes;
       std::size_t got = 0;
@@ -565,11 +566,14 @@ class BlockQueue {
   static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
   static constexpr std::size_t kLater = static_cast<std::size_t>(-2);
 
-  BlockQueue(std::size_t blocks, std::size_t blockSize)
+  // `ring` holds the evaluations of the blocks in flight; it is kept from window
+  // to window so that its memory is not allocated and cleared again each time.
+  BlockQueue(std::size_t blocks, std::size_t blockSize, std::vector<Evaluation>& ring)
       : blocks_(blocks),
         blockSize_(blockSize),
         ready_(new std::atomic<bool>[std::max<std::size_t>(blocks, 1)]),
-        ring_(kRing * blockSize) {
+        ring_(ring) {
+    if (ring_.size() < kRing * blockSize) ring_.resize(kRing * blockSize);
     for (std::size_t b = 0; b < blocks; ++b) ready_[b].store(false, std::memory_order_relaxed);
   }
 
@@ -606,7 +610,7 @@ class BlockQueue {
  private:
   const std::size_t blocks_, blockSize_;
   std::unique_ptr<std::atomic<bool>[]> ready_;
-  std::vector<Evaluation> ring_;
+  std::vector<Evaluation>& ring_;
   std::atomic<std::size_t> next_{0}, merged_{0};
   std::atomic<bool> abandoned_{false};
 };
@@ -688,6 +692,7 @@ int CAnalysis::Search(AnalysisObserver& observer, Notifier& notifier) {
         std::clamp<std::int64_t>((d + RecordsFile::kRangeRecords - 1) / RecordsFile::kRangeRecords, 1, threadCount)));
     const std::int64_t window = static_cast<std::int64_t>(ranges.size()) * RecordsFile::kRangeRecords;
     std::vector<RecordBlock> blocks;
+    std::vector<Evaluation> ring;
     // A stop seen between checkpoints ends the run at once: its ranking is discarded anyway.
     const auto stopped = [&] { return stopSeen_.load(std::memory_order_relaxed) && StopRequested(); };
 
@@ -710,7 +715,7 @@ int CAnalysis::Search(AnalysisObserver& observer, Notifier& notifier) {
       for (std::int64_t first = 0; first < d && ended == SearchOutcome::Completed; first += window) {
         if (!file.ReadWindow(first, pass + 1, codeQuestion_, criterion, ranges)) throw std::bad_alloc();
         Blocks(ranges, blockSize, blocks);
-        BlockQueue queue(blocks.size(), blockSize);
+        BlockQueue queue(blocks.size(), blockSize, ring);
         std::atomic<bool> failed{false};
         const auto evaluate = [&](Evaluator& evaluator, std::size_t b) {
           try {
