@@ -269,15 +269,17 @@ void AnswerSumsOf(const KernelModel& m, const KernelCondition* conditions, int n
 }
 
 void AnswerSums(const KernelModel& m, const KernelCondition* conditions, int n, double* j, KernelScratch& scratch) {
+  // With 32 vector registers twice as many conditions fit side by side.
+  constexpr int wide = W == 8 ? 2 : 1;
   switch ((m.answerCountX + W - 1) / W) {
     case 1:
-      return AnswerSumsOf<1, 4>(m, conditions, n, j, scratch);
+      return AnswerSumsOf<1, 4 * wide>(m, conditions, n, j, scratch);
     case 2:
-      return AnswerSumsOf<2, 4>(m, conditions, n, j, scratch);
+      return AnswerSumsOf<2, 4 * wide>(m, conditions, n, j, scratch);
     case 3:
-      return AnswerSumsOf<3, 2>(m, conditions, n, j, scratch);
+      return AnswerSumsOf<3, 2 * wide>(m, conditions, n, j, scratch);
     case 4:
-      return AnswerSumsOf<4, 2>(m, conditions, n, j, scratch);
+      return AnswerSumsOf<4, 2 * wide>(m, conditions, n, j, scratch);
     case 5:
       return AnswerSumsOf<5, 1>(m, conditions, n, j, scratch);
     case 6:
