@@ -73,35 +73,91 @@ std::string LoadAverage() {
 }
 
 // The peak of one core for separate multiplications and additions in the widest
-// vectors the kernels use: independent chains, so only the units' throughput counts.
-#define ORBICA_PEAK_LOOP(NAME, BYTES)                                            \
-  double NAME(long iterations, double seed) {                                   \
-    typedef double V __attribute__((vector_size(BYTES)));                       \
-    V a[12], m[12], b = V{} + 1e-9;                                             \
-    for (int i = 0; i < 12; ++i) a[i] = V{} + seed, m[i] = V{} + (1.0 + i * 1e-9); \
-    for (long n = 0; n < iterations; ++n) {                                     \
-      asm volatile("" : "+v"(b));                                               \
-      for (int i = 0; i < 12; ++i) a[i] = a[i] + b * m[i];                      \
-    }                                                                           \
-    V sum = V{};                                                                \
-    for (int i = 0; i < 12; ++i) sum += a[i];                                   \
-    return sum[0];                                                              \
+// vectors the kernels use: NAME(iterations) runs 24 independent chains a = a x c + d,
+// unrolled so that every chain stays in a register and only the units' throughput
+// counts. Returns a value that depends on every chain.
+#define ORBICA_PEAK_LOOP(NAME, BYTES)                                \
+  double NAME(long iterations) {                                    \
+    typedef double V __attribute__((vector_size(BYTES)));           \
+    V a[24], c = V{} + 0.5, d = V{} + 0.5;                          \
+    _Pragma("GCC unroll 24") for (int i = 0; i < 24; ++i) a[i] = V{} + (1.0 + i); \
+    for (long n = 0; n < iterations; ++n) {                         \
+      asm volatile("" : "+v"(c), "+v"(d));                          \
+      _Pragma("GCC unroll 24") for (int i = 0; i < 24; ++i) a[i] = a[i] * c + d; \
+    }                                                               \
+    V sum = V{};                                                    \
+    _Pragma("GCC unroll 24") for (int i = 0; i < 24; ++i) sum += a[i]; \
+    return sum[0];                                                  \
   }
 __attribute__((target("avx512f"))) ORBICA_PEAK_LOOP(Peak512, 64)
 __attribute__((target("avx2"))) ORBICA_PEAK_LOOP(Peak256, 32)
 ORBICA_PEAK_LOOP(Peak128, 16)
 #undef ORBICA_PEAK_LOOP
 
+// Correctly rounded divisions in the widest vectors: 12 independent chains
+// a = c / a, so only the divider's throughput counts.
+#define ORBICA_DIVIDE_LOOP(NAME, BYTES)                                              \
+  double NAME(long iterations) {                                                    \
+    typedef double V __attribute__((vector_size(BYTES)));                           \
+    V a[12], c = V{} + 2.0;                                                         \
+    _Pragma("GCC unroll 12") for (int i = 0; i < 12; ++i) a[i] = V{} + (1.0 + i);   \
+    for (long n = 0; n < iterations; ++n) {                                         \
+      asm volatile("" : "+v"(c));                                                   \
+      _Pragma("GCC unroll 12") for (int i = 0; i < 12; ++i) a[i] = c / a[i];        \
+    }                                                                               \
+    V sum = V{};                                                                    \
+    _Pragma("GCC unroll 12") for (int i = 0; i < 12; ++i) sum += a[i];              \
+    return sum[0];                                                                  \
+  }
+__attribute__((target("avx512f"))) ORBICA_DIVIDE_LOOP(Divide512, 64)
+__attribute__((target("avx2"))) ORBICA_DIVIDE_LOOP(Divide256, 32)
+ORBICA_DIVIDE_LOOP(Divide128, 16)
+#undef ORBICA_DIVIDE_LOOP
+
+// Seconds per divided lane on one core (best of three).
+double DivisionSeconds(int lanes) {
+  const long iterations = 2'000'000;
+  double best = 1.0;
+  for (int run = 0; run < 3; ++run) {
+    volatile double sink = 0.0;
+    const double t = Seconds([&] {
+      sink = lanes == 8 ? Divide512(iterations) : lanes == 4 ? Divide256(iterations) : Divide128(iterations);
+    });
+    best = std::min(best, t / (static_cast<double>(iterations) * 12 * lanes));
+  }
+  return best;
+}
+
 // Flops per second of one core (best of three).
 double PeakFlops(int lanes) {
-  const long iterations = 50'000'000;
+  const long iterations = 20'000'000;
   double best = 0.0;
   for (int run = 0; run < 3; ++run) {
     volatile double sink = 0.0;
     const double t = Seconds([&] {
-      sink = lanes == 8 ? Peak512(iterations, 0.5) : lanes == 4 ? Peak256(iterations, 0.5) : Peak128(iterations, 0.5);
+      sink = lanes == 8 ? Peak512(iterations) : lanes == 4 ? Peak256(iterations) : Peak128(iterations);
     });
-    best = std::max(best, static_cast<double>(iterations) * 12 * 2 * lanes / t);
+    best = std::max(best, static_cast<double>(iterations) * 24 * 2 * lanes / t);
+  }
+  return best;
+}
+
+// Seconds per call of the library's log when the calls are independent (best of
+// three), on arguments spread like the criteria's quotients.
+double LogSeconds() {
+  std::vector<double> x(4096);
+  for (std::size_t i = 0; i < x.size(); ++i) x[i] = 0.25 + 1.5 * static_cast<double>(i) / x.size();
+  double best = 1.0;
+  for (int run = 0; run < 3; ++run) {
+    volatile double sink = 0.0;
+    const int rounds = 2000;
+    const double t = Seconds([&] {
+      double s = 0.0;
+      for (int r = 0; r < rounds; ++r)
+        for (const double v : x) s += std::log(v);
+      sink = s;
+    });
+    best = std::min(best, t / (static_cast<double>(rounds) * x.size()));
   }
   return best;
 }
@@ -158,6 +214,8 @@ struct Case {
   int criterion, x, y;
   int subsetStride;     // the literal run reads every subsetStride-th record (1 = the whole file)
   double flops;         // multiplications and additions per condition and component
+  int logs;             // library logarithms per condition
+  int divisions;        // divisions per condition
   double target;        // seconds for the whole file on 2 threads, 0 = none
   bool wholeRun;        // the target covers the whole run (model and texts loaded, then the search)
 };
@@ -230,21 +288,29 @@ int main(int argc, char** argv) {
   const double peak = PeakFlops(widest.lanes);
   std::printf("peak of one core, separate multiply and add, %d-lane vectors: %.1f Gflop/s\n", widest.lanes,
               peak * 1e-9);
+  const double logSeconds = LogSeconds();
+  std::printf("library log, independent calls: %.2f ns per call\n", logSeconds * 1e9);
+  const double divisionSeconds = DivisionSeconds(widest.lanes);
+  std::printf("division, %d-lane vectors: %.2f ns per value\n", widest.lanes, divisionSeconds * 1e9);
 
   // Question 1 and question 6 have 15 answers each. Flops per condition and
   // component: the condition factor w x p1 x p2 x p3 (3), then criterion 0 one
   // multiply-add, criterion 4 two, criterion 2 one per answer, criterion 3 one
   // per pair of answers and one per answer of each question for Px and Py.
+  // Logs per condition: criterion 2 one per answer and one of the total, criterion 3
+  // one per pair of answers and one of the total; criterion 3 also divides each
+  // joint probability by the product of its single ones.
   const int scale = std::max(1, components / 256);
   // The targets of criteria 0, 2 and 4 are set for the census of 256 components.
   const double smaller = components < 1024 ? 1.0 : 0.0;
   const Case cases[] = {
-      {"criterion 0, length 3", 0, -1, -1, 1, 3 + 2, 0.040 * smaller, true},
-      {"criterion 4, answers 5c and 7a, length 3", 4, AnswerSlot(4, 2), AnswerSlot(6, 0), 1, 3 + 4, 0.040 * smaller,
-       true},
-      {"criterion 2, question 1 (15 answers), length 3", 2, 0, -1, 10 * scale, 3 + 2 * 15, 0.080 * smaller, false},
+      {"criterion 0, length 3", 0, -1, -1, 1, 3 + 2, 0, 0, 0.040 * smaller, true},
+      {"criterion 4, answers 5c and 7a, length 3", 4, AnswerSlot(4, 2), AnswerSlot(6, 0), 1, 3 + 4, 0, 0,
+       0.040 * smaller, true},
+      {"criterion 2, question 1 (15 answers), length 3", 2, 0, -1, 10 * scale, 3 + 2 * 15, 15 + 1, 0,
+       0.080 * smaller, false},
       {"criterion 3, questions 1 and 6 (15 answers each), length 3", 3, 0, 5, 50 * scale, 3 + 2 * 225 + 2 * 30,
-       components >= 1024 ? 2.5 : 0.8, false},
+       225 + 1, 225, components >= 1024 ? 2.5 : 0.8, false},
   };
   const std::string scratch = (std::filesystem::temp_directory_path() / "orbica-bench-analysis.gcd").string();
   constexpr int kPairs = 5;
@@ -312,17 +378,21 @@ int main(int argc, char** argv) {
       }));
     const double wholeTime = Median(wholeTimes);
     const long conditions = Conditions(bytes, c.criterion, c.x, c.y);
-    const double floor = static_cast<double>(conditions) * components * c.flops / (threads * peak);
+    const double floor =
+        static_cast<double>(conditions) *
+        (components * c.flops / peak + c.logs * logSeconds + c.divisions * divisionSeconds) / threads;
     const bool met = c.target == 0.0 || wholeTime <= c.target;
     allMet = allMet && met;
     const std::string target =
         c.target == 0.0 ? "no target" : "target " + std::to_string(static_cast<int>(c.target * 1e3)) + " ms";
     std::printf(
         "  whole file%s: %.1f ms (median of %d), %s: %s\n"
-        "  floor: %ld conditions x %d components x %.0f flops / (%d x peak) = %.1f ms; fast run %.2fx the floor\n",
+        "  floor: %ld conditions x (%d components x %.0f flops / peak + %d logs + %d divisions) / %d threads = "
+        "%.1f ms; "
+        "fast run %.2fx the floor\n",
         c.wholeRun ? ", load and search" : ", search", wholeTime * 1e3, kPairs, target.c_str(),
         c.target == 0.0 ? "-" : met ? "met" : "MISSED",
-        conditions, components, c.flops, threads, floor * 1e3, wholeTime / floor);
+        conditions, components, c.flops, c.logs, c.divisions, threads, floor * 1e3, wholeTime / floor);
     std::fflush(stdout);
   }
 

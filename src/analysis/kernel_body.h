@@ -161,13 +161,55 @@ void EventSums(const KernelModel& m, const KernelCondition* conditions, int n, d
 // Conditions in lanes without transposing: the lanes of a window are consecutive
 // slots, read along a component-major row. The shared factor (p1 x p2) of a group
 // is made once per component, then multiplied by the lane's own answer, as in
-// q_c. The components are taken in short runs for all windows, so that the rows
-// of a run stay in the first-level cache while every window passes over them; the
-// partial sums wait in the outputs between runs.
+// q_c. Windows of one group are taken N at a time over a run of components, the
+// group's factor broadcast once for all N; the partial sums wait in the outputs
+// between runs, whose rows stay in the first-level cache while every window
+// passes over them.
+// Components ahead whose rows a window asks for while it reads its own.
+constexpr int kWindowPrefetch = 4;
+
+template <bool Event, int N>
+void WindowBatch(const KernelModel& m, const double* base, const std::int32_t* starts, int c0, int c1, double* p,
+                 double* t) {
+  const double* column[N];
+  V sumP[N], sumT[N];
+  for (int k = 0; k < N; ++k) {
+    column[k] = m.columns + starts[k];
+    sumP[k] = Load(p + k * W);
+    if constexpr (Event) sumT[k] = Load(t + k * W);
+  }
+  for (int c = c0; c < c1; ++c) {
+    const V w = Splat(m.weights[c]);
+    const V b = Splat(base[c]);
+    const std::size_t offset = static_cast<std::size_t>(c) * kColumnStride;
+    for (int k = 0; k < N; ++k) {
+      // The rows are too far apart for the processor to fetch them ahead unasked.
+      __builtin_prefetch(column[k] + offset + kWindowPrefetch * kColumnStride);
+      const V q = b * Load(column[k] + offset);
+      sumP[k] += w * q;
+      if constexpr (Event) sumT[k] += Splat(m.eventWeights[c]) * q;
+    }
+  }
+  for (int k = 0; k < N; ++k) {
+    Store(p + k * W, sumP[k]);
+    if constexpr (Event) Store(t + k * W, sumT[k]);
+  }
+}
+
+// A batch of n windows (n <= N).
+template <bool Event, int N>
+void WindowBatchOf(int n, const KernelModel& m, const double* base, const std::int32_t* starts, int c0, int c1,
+                   double* p, double* t) {
+  if constexpr (N > 1) {
+    if (n < N) return WindowBatchOf<Event, N - 1>(n, m, base, starts, c0, c1, p, t);
+  }
+  WindowBatch<Event, N>(m, base, starts, c0, c1, p, t);
+}
+
 template <bool Event>
 void WindowSumsOf(const KernelModel& m, const KernelWindows& windows, double* p, double* t, KernelScratch& scratch) {
-  constexpr int G = Event ? 4 : 8;  // windows at a time
-  constexpr int kRun = 16;          // components at a time
+  constexpr int G = Event ? 6 : 12;  // windows at a time
+  constexpr int kRun = 32;           // components at a time
   const int end = Ceil(m.components, W);
   scratch.factors.Reserve(static_cast<std::size_t>(windows.groups > 0 ? windows.groups : 1) * m.padded);
   double* bases = scratch.factors.data();
@@ -183,31 +225,11 @@ void WindowSumsOf(const KernelModel& m, const KernelWindows& windows, double* p,
   }
   for (int c0 = 0; c0 < m.components; c0 += kRun) {
     const int c1 = Lesser(c0 + kRun, m.components);
-    for (int k0 = 0; k0 < windows.count; k0 += G) {
-      const int n = Lesser(G, windows.count - k0);
-      const double* column[G];
-      const double* base[G];
-      V sumP[G], sumT[G];
-      for (int k = 0; k < G; ++k) {
-        const int window = k0 + Lesser(k, n - 1);
-        column[k] = m.columns + windows.starts[window];
-        base[k] = bases + static_cast<std::size_t>(windows.group[window]) * m.padded;
-        sumP[k] = Load(p + window * W);
-        if constexpr (Event) sumT[k] = Load(t + window * W);
-      }
-      for (int c = c0; c < c1; ++c) {
-        const V w = Splat(m.weights[c]);
-        const std::size_t offset = static_cast<std::size_t>(c) * kColumnStride;
-        for (int k = 0; k < G; ++k) {
-          const V q = Splat(base[k][c]) * Load(column[k] + offset);
-          sumP[k] += w * q;
-          if constexpr (Event) sumT[k] += Splat(m.eventWeights[c]) * q;
-        }
-      }
-      for (int k = 0; k < n; ++k) {
-        Store(p + (k0 + k) * W, sumP[k]);
-        if constexpr (Event) Store(t + (k0 + k) * W, sumT[k]);
-      }
+    for (int k0 = 0, n = 0; k0 < windows.count; k0 += n) {
+      const int group = windows.group[k0];
+      for (n = 1; n < G && k0 + n < windows.count && windows.group[k0 + n] == group;) ++n;
+      WindowBatchOf<Event, G>(n, m, bases + static_cast<std::size_t>(group) * m.padded, windows.starts + k0, c0, c1,
+                              p + k0 * W, Event ? t + k0 * W : nullptr);
     }
   }
 }
@@ -247,15 +269,17 @@ void AnswerSumsOf(const KernelModel& m, const KernelCondition* conditions, int n
 }
 
 void AnswerSums(const KernelModel& m, const KernelCondition* conditions, int n, double* j, KernelScratch& scratch) {
+  // With 32 vector registers twice as many conditions fit side by side.
+  constexpr int wide = W == 8 ? 2 : 1;
   switch ((m.answerCountX + W - 1) / W) {
     case 1:
-      return AnswerSumsOf<1, 4>(m, conditions, n, j, scratch);
+      return AnswerSumsOf<1, 4 * wide>(m, conditions, n, j, scratch);
     case 2:
-      return AnswerSumsOf<2, 4>(m, conditions, n, j, scratch);
+      return AnswerSumsOf<2, 4 * wide>(m, conditions, n, j, scratch);
     case 3:
-      return AnswerSumsOf<3, 2>(m, conditions, n, j, scratch);
+      return AnswerSumsOf<3, 2 * wide>(m, conditions, n, j, scratch);
     case 4:
-      return AnswerSumsOf<4, 2>(m, conditions, n, j, scratch);
+      return AnswerSumsOf<4, 2 * wide>(m, conditions, n, j, scratch);
     case 5:
       return AnswerSumsOf<5, 1>(m, conditions, n, j, scratch);
     case 6:
@@ -275,126 +299,136 @@ constexpr int kRegisters = W == 8 ? 32 : 16;
 // them; the sums wait in memory between runs.
 constexpr int kPairRun = 64;
 
-// Vectors of the sums one group keeps: G x XV joint sums, its Py lanes and, for
-// the first group, Px.
-template <int XV, int G>
+// Vectors of X a group takes at a time: with two-lane vectors a broadcast answer
+// of Y serves two of them.
+constexpr int kXBlock = W == 2 ? 2 : 1;
+
+// Vectors of the sums one group keeps: G x kXBlock joint sums (the block of X
+// against each of G answers of Y), Px of the block with WithX, and Py of the
+// group's answers with WithY.
+template <int G, bool WithX, bool WithY>
 constexpr int GroupVectors() {
-  return G * XV + (G + W - 1) / W + XV;
+  return G * kXBlock + (WithX ? kXBlock : 0) + (WithY ? (G + W - 1) / W : 0);
 }
 
-// Components [c0, c1) of answers y0 .. y0+G-1 of Y against every answer of X:
-// the answers of X in XV vectors, all G x XV joint sums in registers. The
-// products (w_c x q_c) x p_c(x) are made in registers from the factors and
-// multiplied by each p_c(y) in turn. Py of the group's answers is summed from
-// the factors and the row of Y, and with WithX Px from the products.
-template <int XV, int G, bool WithX>
-void PairGroup(const KernelModel& m, const double* factors, int y0, int c0, int c1, V* state) {
-  constexpr int YG = (G + W - 1) / W;
+// Components [c0, c1) of the block of X at vector v against answers y0 ..
+// y0+G-1 of Y, all joint sums in registers: the products (w_c x q_c) x p_c(x) are
+// made once per component and multiplied by each p_c(y) in turn. With WithX the
+// products are summed into Px, with WithY the factors times the row of Y into Py.
+template <int G, bool WithX, bool WithY>
+void PairGroup(const KernelModel& m, const double* factors, int v, int y0, int c0, int c1, V* state) {
+  constexpr int B = kXBlock, YG = (G + W - 1) / W, X = G * B, Y = X + (WithX ? B : 0);
   const int strideX = m.strideX, strideY = m.strideY;
-  V sum[G][XV], sumY[YG], sumX[XV];
+  V sum[G][B], sumX[B], sumY[YG];
   for (int g = 0; g < G; ++g)
-    for (int v = 0; v < XV; ++v) sum[g][v] = state[g * XV + v];
-  for (int v = 0; v < YG; ++v) sumY[v] = state[G * XV + v];
+    for (int b = 0; b < B; ++b) sum[g][b] = state[g * B + b];
   if constexpr (WithX)
-    for (int v = 0; v < XV; ++v) sumX[v] = state[G * XV + YG + v];
-  const double* rowX = m.answersX + static_cast<std::size_t>(c0) * strideX;
+    for (int b = 0; b < B; ++b) sumX[b] = state[X + b];
+  if constexpr (WithY)
+    for (int k = 0; k < YG; ++k) sumY[k] = state[Y + k];
+  const double* rowX = m.answersX + static_cast<std::size_t>(c0) * strideX + v * W;
   const double* rowY = m.answersY + static_cast<std::size_t>(c0) * strideY + y0;
   for (int c = c0; c < c1; ++c, rowX += strideX, rowY += strideY) {
     const V f = Splat(factors[c]);
-    V product[XV];
-    for (int v = 0; v < XV; ++v) product[v] = f * Load(rowX + v * W);
+    V product[B];
+    for (int b = 0; b < B; ++b) product[b] = f * Load(rowX + b * W);
     for (int g = 0; g < G; ++g) {
       const V p = Splat(rowY[g]);
-      for (int v = 0; v < XV; ++v) sum[g][v] += product[v] * p;
+      for (int b = 0; b < B; ++b) sum[g][b] += product[b] * p;
     }
-    for (int v = 0; v < YG; ++v) sumY[v] += f * Load(rowY + v * W);
     if constexpr (WithX)
-      for (int v = 0; v < XV; ++v) sumX[v] += product[v];
+      for (int b = 0; b < B; ++b) sumX[b] += product[b];
+    if constexpr (WithY)
+      for (int k = 0; k < YG; ++k) sumY[k] += f * Load(rowY + k * W);
   }
   for (int g = 0; g < G; ++g)
-    for (int v = 0; v < XV; ++v) state[g * XV + v] = sum[g][v];
-  for (int v = 0; v < YG; ++v) state[G * XV + v] = sumY[v];
+    for (int b = 0; b < B; ++b) state[g * B + b] = sum[g][b];
   if constexpr (WithX)
-    for (int v = 0; v < XV; ++v) state[G * XV + YG + v] = sumX[v];
+    for (int b = 0; b < B; ++b) state[X + b] = sumX[b];
+  if constexpr (WithY)
+    for (int k = 0; k < YG; ++k) state[Y + k] = sumY[k];
 }
 
 // The group's sums out of its state.
-template <int XV, int G, bool WithX>
-void PairGroupResults(const KernelModel& m, const V* state, int y0, double* joint, double* px, double* py) {
-  constexpr int YG = (G + W - 1) / W;
+template <int G, bool WithX, bool WithY>
+void PairGroupResults(const KernelModel& m, const V* state, int v, int y0, double* joint, double* px, double* py) {
+  constexpr int B = kXBlock, X = G * B, Y = X + (WithX ? B : 0);
   const int strideX = m.strideX;
   for (int g = 0; g < G; ++g)
-    for (int v = 0; v < XV; ++v) Store(joint + (y0 + g) * strideX + v * W, state[g * XV + v]);
-  for (int g = 0; g < G; ++g) py[y0 + g] = state[G * XV + g / W][g % W];
+    for (int b = 0; b < B; ++b) Store(joint + (y0 + g) * strideX + (v + b) * W, state[g * B + b]);
   if constexpr (WithX)
-    for (int v = 0; v < XV; ++v) Store(px + v * W, state[G * XV + YG + v]);
+    for (int b = 0; b < B; ++b) Store(px + (v + b) * W, state[X + b]);
+  if constexpr (WithY)
+    for (int g = 0; g < G; ++g) py[y0 + g] = state[Y + g / W][g % W];
 }
 
-// The largest group of answers of Y whose sums fit the registers with XV vectors of X.
-template <int XV>
+// The largest group of answers of Y whose sums fit the registers beside the
+// products, Px, Py and the factor.
 constexpr int GroupLimit() {
-  constexpr int fit = (kRegisters - 3 - 2 * XV) / XV;
-  return fit < 1 ? 1 : fit > 8 ? 8 : fit;
+  const int fit = (kRegisters - 4 - 2 * kXBlock) / kXBlock;
+  return fit < 1 ? 1 : fit > kMaxAnswers ? kMaxAnswers : fit;
 }
 
 // One group of `size` answers (size <= G): sweeps components [c0, c1), or with
 // c0 < 0 stores the results. Returns the vectors of its state.
-template <int XV, int G, bool WithX>
-int PairGroupOf(int size, const KernelModel& m, const double* factors, int y0, int c0, int c1, V* state,
+template <int G, bool WithX, bool WithY>
+int PairGroupOf(int size, const KernelModel& m, const double* factors, int v, int y0, int c0, int c1, V* state,
                 double* joint, double* px, double* py) {
   if constexpr (G > 1) {
-    if (size < G) return PairGroupOf<XV, G - 1, WithX>(size, m, factors, y0, c0, c1, state, joint, px, py);
+    if (size < G) return PairGroupOf<G - 1, WithX, WithY>(size, m, factors, v, y0, c0, c1, state, joint, px, py);
   }
   if (c0 >= 0)
-    PairGroup<XV, G, WithX>(m, factors, y0, c0, c1, state);
+    PairGroup<G, WithX, WithY>(m, factors, v, y0, c0, c1, state);
   else
-    PairGroupResults<XV, G, WithX>(m, state, y0, joint, px, py);
-  return GroupVectors<XV, G>();
+    PairGroupResults<G, WithX, WithY>(m, state, v, y0, joint, px, py);
+  return GroupVectors<G, WithX, WithY>();
 }
 
-// Pairs of one condition at a time: the answers of Y in as few groups as the
-// registers allow, each group sweeping a run of components once.
-template <int XV>
-void PairSumsOf(const KernelModel& m, const KernelCondition* conditions, int n, double* pxy, double* px, double* py,
-                KernelScratch& scratch) {
+// Pairs of one condition at a time: each block of the answers of X against the
+// answers of Y in as few groups as the registers allow, each group sweeping a run
+// of components once. Px of a block is summed in its first group. When the rows
+// of X hold 1.0 in the lane after their last answer, the joint sums of that lane
+// are Py (w_c x q_c x 1.0 is w_c x q_c exactly); otherwise the first block's
+// groups also sum Py. Rows of X are padded to whole blocks.
+void PairSums(const KernelModel& m, const KernelCondition* conditions, int n, double* pxy, double* px, double* py,
+              KernelScratch& scratch) {
+  constexpr int limit = GroupLimit();
   const int end = Ceil(m.components, W);
-  const int ay = m.answerCountY;
+  const bool pyInX = m.onesAfterX;
+  // The blocks reach the lane of ones when there is one.
+  const int lanesX = m.answerCountX + (pyInX ? 1 : 0);
+  const int ay = m.answerCountY, blocks = (lanesX + kXBlock * W - 1) / (kXBlock * W);
   const int components = m.components, strideX = m.strideX;
-  constexpr int limit = GroupLimit<XV>();
   const int groups = (ay + limit - 1) / limit;
   scratch.factors.Reserve(static_cast<std::size_t>(m.padded));
-  scratch.sums.Reserve(static_cast<std::size_t>(groups) * GroupVectors<XV, limit>() * W);
+  const std::size_t stateVectors = static_cast<std::size_t>(blocks) * kXBlock * (ay + 1) +
+                                   static_cast<std::size_t>(ay / W + groups);
+  scratch.sums.Reserve(stateVectors * W);
   double* factors = scratch.factors.data();
   V* state = reinterpret_cast<V*>(scratch.sums.data());
   const auto eachGroup = [&](int c0, int c1, double* joint, double* x, double* y) {
     V* at = state;
-    for (int g = 0, y0 = 0; g < groups; ++g) {
-      const int size = ay / groups + (g < ay % groups ? 1 : 0);
-      at += g == 0 ? PairGroupOf<XV, limit, true>(size, m, factors, y0, c0, c1, at, joint, x, y)
-                   : PairGroupOf<XV, limit, false>(size, m, factors, y0, c0, c1, at, joint, x, y);
-      y0 += size;
-    }
+    for (int k = 0; k < blocks; ++k)
+      for (int g = 0, y0 = 0, v = k * kXBlock; g < groups; ++g) {
+        const int size = ay / groups + (g < ay % groups ? 1 : 0);
+        if (k == 0 && !pyInX)
+          at += g == 0 ? PairGroupOf<limit, true, true>(size, m, factors, v, y0, c0, c1, at, joint, x, y)
+                       : PairGroupOf<limit, false, true>(size, m, factors, v, y0, c0, c1, at, joint, x, y);
+        else
+          at += g == 0 ? PairGroupOf<limit, true, false>(size, m, factors, v, y0, c0, c1, at, joint, x, y)
+                       : PairGroupOf<limit, false, false>(size, m, factors, v, y0, c0, c1, at, joint, x, y);
+        y0 += size;
+      }
   };
   for (int i = 0; i < n; ++i) {
     ConditionFactors(m, conditions[i], end, factors);
-    std::memset(static_cast<void*>(state), 0, static_cast<std::size_t>(groups) * GroupVectors<XV, limit>() * sizeof(V));
+    std::memset(static_cast<void*>(state), 0, stateVectors * sizeof(V));
     for (int c0 = 0; c0 < components; c0 += kPairRun) eachGroup(c0, Lesser(c0 + kPairRun, components), nullptr, nullptr, nullptr);
-    eachGroup(-1, 0, pxy + static_cast<std::size_t>(i) * ay * strideX, px + i * strideX, py + i * ay);
+    double* joint = pxy + static_cast<std::size_t>(i) * ay * strideX;
+    eachGroup(-1, 0, joint, px + i * strideX, py + i * ay);
+    if (pyInX)
+      for (int y = 0; y < ay; ++y) py[i * ay + y] = joint[y * strideX + m.answerCountX];
   }
-}
-
-template <int XV>
-void PairSumsAny(const KernelModel& m, const KernelCondition* conditions, int n, double* pxy, double* px, double* py,
-                 KernelScratch& scratch) {
-  if constexpr (XV < kMaxAnswers / W + 1) {
-    if ((m.answerCountX + W - 1) / W > XV) return PairSumsAny<XV + 1>(m, conditions, n, pxy, px, py, scratch);
-  }
-  PairSumsOf<XV>(m, conditions, n, pxy, px, py, scratch);
-}
-
-void PairSums(const KernelModel& m, const KernelCondition* conditions, int n, double* pxy, double* px, double* py,
-              KernelScratch& scratch) {
-  PairSumsAny<1>(m, conditions, n, pxy, px, py, scratch);
 }
 
 // The last steps of criteria 2 and 3 for many conditions. The quotients and

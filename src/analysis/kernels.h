@@ -56,6 +56,7 @@ struct KernelModel {
   // Criteria 2 and 3: the analysed answers, per component a row of `stride` values.
   const double* answersX = nullptr;
   int answerCountX = 0, firstSlotX = 0, strideX = 0;
+  bool onesAfterX = false;  // each row of X holds 1.0 in the lane after its last answer
   const double* answersY = nullptr;
   int answerCountY = 0, firstSlotY = 0, strideY = 0;
 };

@@ -124,9 +124,15 @@ class Layout {
     if (run.criterion == 2 || run.criterion == 3)
       Answers(model, firstAnswerSlot[static_cast<std::size_t>(run.questionX)], model.AnswerCount(run.questionX),
               answersX_, m.answersX, m.firstSlotX, m.answerCountX, m.strideX);
-    if (run.criterion == 3)
+    if (run.criterion == 3) {
       Answers(model, firstAnswerSlot[static_cast<std::size_t>(run.questionY)], model.AnswerCount(run.questionY),
               answersY_, m.answersY, m.firstSlotY, m.answerCountY, m.strideY);
+      // A free lane after the answers of X gives the pair sums Py as well.
+      m.onesAfterX = m.answerCountX < m.strideX;
+      if (m.onesAfterX)
+        for (int c = 0; c < components; ++c)
+          answersX_.data()[static_cast<std::size_t>(c) * m.strideX + m.answerCountX] = 1.0;
+    }
   }
 
  private:
@@ -441,6 +447,7 @@ class RecordsFile {
     if (seen && seen->read && seen->records[length - 1] == 0) return;
     std::int64_t held[3] = {0, 0, 0};
     range.raw.resize(static_cast<std::size_t>(kChunkRecords) * kCountRecordBytes);
+    range.records.reserve(static_cast<std::size_t>(last - first));  // touched only as far as it fills
     for (std::int64_t chunk = first; chunk < last && !range.shortRead; chunk += kChunkRecords) {
       const std::size_t want = static_cast<std::size_t>(std::min(last - chunk, kChunkRecords)) * kCountRecordBytes;
       std::size_t got = 0;
@@ -455,24 +462,32 @@ class RecordsFile {
       range.shortRead = got < want;
       for (std::size_t i = 0; i < got / kCountRecordBytes; ++i) {
         const unsigned char* p = range.raw.data() + i * kCountRecordBytes;
-        std::int16_t slots[3] = {0, 0, 0};
-        int answers = 0;
-        for (int k = 0; k < 3; ++k) {
-          const std::int32_t code = ReadLE<std::int32_t>(p + 4 + 4 * k);
-          if (code == -1) break;
-          if (code < 0 || code >= kFlatAnswerCount) {
-            answers = 0;
-            break;
-          }
-          slots[answers++] = static_cast<std::int16_t>(code + codeQuestion[static_cast<std::size_t>(code)] + 1);
-        }
+        // The positions before the first -1; a record of another length is only
+        // counted (a code outside the questionnaire may count it too, which at
+        // worst has a later pass read its range once more).
+        std::int32_t codes[3];
+        for (int k = 0; k < 3; ++k) codes[k] = ReadLE<std::int32_t>(p + 4 + 4 * k);
+        const int answers = codes[0] == -1 ? 0 : codes[1] == -1 ? 1 : codes[2] == -1 ? 2 : 3;
         if (answers > 0) ++held[answers - 1];
         if (answers != length) continue;
+        // Slots in plain variables: an array here would be stored in pieces and
+        // read back whole, which stalls on every record.
+        bool valid = true;
+        const auto slot = [&](int k) -> std::int16_t {
+          const std::int32_t code = codes[k];
+          if (k >= answers) return 0;
+          if (code < 0 || code >= kFlatAnswerCount) {
+            valid = false;
+            return 0;
+          }
+          return static_cast<std::int16_t>(code + codeQuestion[static_cast<std::size_t>(code)] + 1);
+        };
         Record r;
+        r.s1 = slot(0), r.s2 = slot(1), r.s3 = slot(2);
+        if (!valid) continue;
         r.count = ReadLE<std::uint32_t>(p);
         if (criterion == 1 && r.count == 0) continue;
         r.position = chunk + static_cast<std::int64_t>(i);
-        r.s1 = slots[0], r.s2 = slots[1], r.s3 = slots[2];
         range.records.push_back(r);
       }
     }
@@ -551,11 +566,14 @@ class BlockQueue {
   static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
   static constexpr std::size_t kLater = static_cast<std::size_t>(-2);
 
-  BlockQueue(std::size_t blocks, std::size_t blockSize)
+  // `ring` holds the evaluations of the blocks in flight; it is kept from window
+  // to window so that its memory is not allocated and cleared again each time.
+  BlockQueue(std::size_t blocks, std::size_t blockSize, std::vector<Evaluation>& ring)
       : blocks_(blocks),
         blockSize_(blockSize),
         ready_(new std::atomic<bool>[std::max<std::size_t>(blocks, 1)]),
-        ring_(kRing * blockSize) {
+        ring_(ring) {
+    if (ring_.size() < kRing * blockSize) ring_.resize(kRing * blockSize);
     for (std::size_t b = 0; b < blocks; ++b) ready_[b].store(false, std::memory_order_relaxed);
   }
 
@@ -592,7 +610,7 @@ class BlockQueue {
  private:
   const std::size_t blocks_, blockSize_;
   std::unique_ptr<std::atomic<bool>[]> ready_;
-  std::vector<Evaluation> ring_;
+  std::vector<Evaluation>& ring_;
   std::atomic<std::size_t> next_{0}, merged_{0};
   std::atomic<bool> abandoned_{false};
 };
@@ -674,6 +692,7 @@ int CAnalysis::Search(AnalysisObserver& observer, Notifier& notifier) {
         std::clamp<std::int64_t>((d + RecordsFile::kRangeRecords - 1) / RecordsFile::kRangeRecords, 1, threadCount)));
     const std::int64_t window = static_cast<std::int64_t>(ranges.size()) * RecordsFile::kRangeRecords;
     std::vector<RecordBlock> blocks;
+    std::vector<Evaluation> ring;
     // A stop seen between checkpoints ends the run at once: its ranking is discarded anyway.
     const auto stopped = [&] { return stopSeen_.load(std::memory_order_relaxed) && StopRequested(); };
 
@@ -696,7 +715,7 @@ int CAnalysis::Search(AnalysisObserver& observer, Notifier& notifier) {
       for (std::int64_t first = 0; first < d && ended == SearchOutcome::Completed; first += window) {
         if (!file.ReadWindow(first, pass + 1, codeQuestion_, criterion, ranges)) throw std::bad_alloc();
         Blocks(ranges, blockSize, blocks);
-        BlockQueue queue(blocks.size(), blockSize);
+        BlockQueue queue(blocks.size(), blockSize, ring);
         std::atomic<bool> failed{false};
         const auto evaluate = [&](Evaluator& evaluator, std::size_t b) {
           try {

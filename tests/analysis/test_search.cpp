@@ -384,6 +384,7 @@ TEST_F(Search, IdenticalForAllThreadCountsAndVectorWidths) {
                               {2, 6, -1},
                               {3, 0, 5},
                               {3, 1, 6},
+                              {3, 12, 2},  // eight answers of X fill their rows: Py is summed apart
                               {4, Slot(4, 2), -1},
                               {4, Slot(4, 2), Slot(4, 5)},
                               {5, Slot(9, 1), Slot(0, 3)}};
