@@ -1114,5 +1114,93 @@
         <source>Delete subpopulation</source>
         <translation>Smazat subpopulaci</translation>
     </message>
+    <message>
+        <source>Orbica</source>
+        <translation>Orbica</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a regular file (a named pipe, device or folder); it is not read.</source>
+        <translation>„%1“ není běžný soubor (je to pojmenovaná roura, zařízení nebo složka); nenačítá se.</translation>
+    </message>
+    <message>
+        <source>The parameters file is truncated: it holds %1 bytes, a model of %2 components needs %3.</source>
+        <translation>Soubor parametrů je zkrácený: obsahuje %1 bajtů, model s počtem komponent %2 potřebuje %3.</translation>
+    </message>
+    <message>
+        <source>The model %1 holds weights or probabilities that are not a number, infinite or negative. They are used as stored; graphs show the shares computed from them as missing.
+%2</source>
+        <translation>Model %1 obsahuje váhy nebo pravděpodobnosti, které nejsou číslo, jsou nekonečné nebo záporné. Používají se tak, jak jsou uložené; grafy ukazují podíly z nich spočtené jako chybějící.
+%2</translation>
+    </message>
+    <message>
+        <source>The model %1 holds weights or probabilities that are not a number, infinite or negative. They are used as stored; graphs show the shares computed from them as missing.
+%2
+(%3 more; orbica-cli validate lists them)</source>
+        <translation>Model %1 obsahuje váhy nebo pravděpodobnosti, které nejsou číslo, jsou nekonečné nebo záporné. Používají se tak, jak jsou uložené; grafy ukazují podíly z nich spočtené jako chybějící.
+%2
+(dalších %3; vypíše je orbica-cli validate)</translation>
+    </message>
+    <message>
+        <source>%1 is not valid UTF-8 on line %2; the bad bytes are shown as &quot;�&quot;.</source>
+        <translation>%1 není platné UTF-8 na řádku %2; chybné bajty jsou zobrazené jako „�“.</translation>
+    </message>
+    <message>
+        <source>%1 is not valid UTF-8 on line %2 and in 1 more place; the bad bytes are shown as &quot;�&quot;.</source>
+        <translation>%1 není platné UTF-8 na řádku %2 a na 1 dalším místě; chybné bajty jsou zobrazené jako „�“.</translation>
+    </message>
+    <message>
+        <source>%1 is not valid UTF-8 on line %2 and in %3 more places; the bad bytes are shown as &quot;�&quot;.</source>
+        <translation>%1 není platné UTF-8 na řádku %2 a na dalších místech (%3); chybné bajty jsou zobrazené jako „�“.</translation>
+    </message>
+    <message>
+        <source>The saved subpopulations could not be read from %1. Only the whole population is listed.</source>
+        <translation>Uložené subpopulace nelze načíst z %1. Seznam obsahuje jen celou populaci.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to &quot;%1&quot; (%2). Colours, options and window positions of this session are lost; the previous file is unchanged.</source>
+        <translation>Nastavení nelze uložit do „%1“ (%2). Barvy, volby a polohy oken z tohoto sezení se ztratí; předchozí soubor zůstává beze změny.</translation>
+    </message>
+    <message>
+        <source>The subpopulation &quot;%1&quot; could not be saved to &quot;%2&quot; (%3). It stays in the list until the program ends.</source>
+        <translation>Subpopulaci „%1“ nelze uložit do „%2“ (%3). V seznamu zůstane do ukončení programu.</translation>
+    </message>
+    <message>
+        <source>The subpopulation &quot;%1&quot; could not be saved to &quot;%2&quot; (%3). It stays in the list until the program ends; its previous file &quot;%4&quot; is unchanged.</source>
+        <translation>Subpopulaci „%1“ nelze uložit do „%2“ (%3). V seznamu zůstane do ukončení programu; její předchozí soubor „%4“ zůstává beze změny.</translation>
+    </message>
+    <message>
+        <source>The subpopulation was saved to &quot;%1&quot;, but its previous file &quot;%2&quot; could not be deleted (%3).</source>
+        <translation>Subpopulace byla uložena do „%1“, ale její předchozí soubor „%2“ nelze smazat (%3).</translation>
+    </message>
+    <message>
+        <source>The subpopulation &quot;%1&quot; could not be deleted: the census is open read-only. It stays in the list.</source>
+        <translation>Subpopulaci „%1“ nelze smazat: sčítání je otevřené jen pro čtení. Zůstává v seznamu.</translation>
+    </message>
+    <message>
+        <source>The subpopulation &quot;%1&quot; could not be deleted: its file &quot;%2&quot; cannot be read and is left as it is. It stays in the list.</source>
+        <translation>Subpopulaci „%1“ nelze smazat: její soubor „%2“ nelze přečíst a zůstává, jak je. Subpopulace zůstává v seznamu.</translation>
+    </message>
+    <message>
+        <source>The subpopulation &quot;%1&quot; could not be deleted: its file &quot;%2&quot; cannot be removed (%3). It stays in the list.</source>
+        <translation>Subpopulaci „%1“ nelze smazat: její soubor „%2“ nelze odstranit (%3). Subpopulace zůstává v seznamu.</translation>
+    </message>
+    <message>
+        <source>The census is open read-only: the subpopulation &quot;%1&quot; is not saved.</source>
+        <translation>Sčítání je otevřené jen pro čtení: subpopulace „%1“ se neuloží.</translation>
+    </message>
+    <message>
+        <source>The subpopulation &quot;%1&quot; is not saved: its file &quot;%2&quot; exists but cannot be read, and is left as it is.</source>
+        <translation>Subpopulace „%1“ se neuloží: její soubor „%2“ existuje, ale nelze ho přečíst, a zůstává, jak je.</translation>
+    </message>
+    <message>
+        <source>A saved subpopulation &quot;%1&quot; has the same conditions. Replace it?</source>
+        <translation>Uložená subpopulace „%1“ má stejné podmínky. Nahradit ji?</translation>
+    </message>
+    <message>
+        <source> otazka %1 .. 1odp: %2 =&gt; cislo ot%3, poslodp: %4 =&gt; cisloot:  %5
+</source>
+        <translation> otazka %1 .. 1odp: %2 =&gt; cislo ot%3, poslodp: %4 =&gt; cisloot:  %5
+</translation>
+    </message>
 </context>
 </TS>

@@ -751,7 +751,7 @@ int CAnalysis::Search(AnalysisObserver& observer, Notifier& notifier) {
               break;
             }
             if (!run.criterionValid) {
-              notifier.Show(kUnknownCriterionText, "");
+              notifier.Show(kUnknownCriterionText, {});
               ended = SearchOutcome::UnknownCriterion;
               break;
             }
@@ -762,7 +762,7 @@ int CAnalysis::Search(AnalysisObserver& observer, Notifier& notifier) {
               cleared = true;
             }
             if (e.value == kUnknownCriterion) {
-              notifier.Show(kUnknownCriterionText, "");
+              notifier.Show(kUnknownCriterionText, {});
               ended = SearchOutcome::UnknownCriterion;
               break;
             }
@@ -787,7 +787,7 @@ int CAnalysis::Search(AnalysisObserver& observer, Notifier& notifier) {
     return finish(SearchOutcome::Completed);
   } catch (const std::bad_alloc&) {
     ranked_.clear();
-    notifier.Show("Not enough memory", "");
+    notifier.Show(MessageId::NoMemory, {});
     return finish(SearchOutcome::OutOfMemory);
   }
 }

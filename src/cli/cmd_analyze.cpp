@@ -11,6 +11,7 @@
 
 #include "analysis/analysis.h"
 #include "cli/cli_common.h"
+#include "cli/cli_text.h"
 #include "cli/commands.h"
 #include "engine/app_context.h"
 #include "survey/question_list.h"
@@ -158,12 +159,12 @@ int CmdAnalyze(const Args& args, OutputFormat format) {
   Notifier& notifier = streamNotifier;
   CModel model;
   if (model.Load(kModelFileName, notifier, /*withCounts=*/false) != 0) {
-    notifier.Show("Cannot load the model.", kStartupCaption);
+    notifier.Show(MessageId::ModelNotLoaded, MessageId::StartupCaption);
     return kExitLoadFailure;
   }
   CQuestionList questions;
   if (questions.Load(kQuestionsFileName, model, notifier) != 1) {
-    notifier.Show("Cannot load question list.", kStartupCaption);
+    notifier.Show(MessageId::QuestionListNotLoaded, MessageId::StartupCaption);
     return kExitLoadFailure;
   }
   CAnalysis analysis(model, questions, notifier, "zData.gcd");

@@ -2,6 +2,7 @@
 #include <iostream>
 
 #include "cli/cli_common.h"
+#include "cli/cli_text.h"
 #include "cli/commands.h"
 #include "engine/app_context.h"
 

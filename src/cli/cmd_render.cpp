@@ -9,6 +9,7 @@
 
 #include "app/canvas/graph_file.h"
 #include "cli/cli_common.h"
+#include "cli/cli_text.h"
 #include "cli/commands.h"
 #include "cli/gui_session.h"
 #include "engine/app_context.h"

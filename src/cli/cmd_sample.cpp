@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "cli/cli_common.h"
+#include "cli/cli_text.h"
 #include "cli/commands.h"
 #include "cli/gui_session.h"
 #include "cli/paper_pdf.h"

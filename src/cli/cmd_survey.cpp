@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "cli/cli_common.h"
+#include "cli/cli_text.h"
 #include "cli/commands.h"
 #include "crosstable/cross_table.h"
 #include "engine/app_context.h"

@@ -15,6 +15,7 @@
 #include <unordered_map>
 
 #include "cli/cli_common.h"
+#include "cli/cli_text.h"
 #include "cli/commands.h"
 #include "engine/app_context.h"
 #include "model/binary_io.h"
