@@ -10,6 +10,14 @@ namespace orbica::cli {
 
 int UsageError(const QString& message) { return UsageError(message.toStdString()); }
 
+QString UnknownOption(const std::string& word) {
+  return QCoreApplication::translate("orbica-cli", "unknown option \"%1\"").arg(FromUtf8(word));
+}
+
+QString NeedsValue(const std::string& option) {
+  return QCoreApplication::translate("orbica-cli", "%1 needs a value").arg(FromUtf8(option));
+}
+
 StreamNotifier ErrorNotifier() {
   if (!LanguageSession::Translated()) return StreamNotifier(std::cerr);
   return StreamNotifier(std::cerr, Reply::No,

@@ -21,6 +21,10 @@ inline QString FromUtf8(const std::string& text) { return QString::fromStdString
 int UsageError(const QString& message);
 inline int UsageError(const char* message) { return UsageError(std::string(message)); }
 
+// "unknown option "WORD"" and "OPTION needs a value".
+QString UnknownOption(const std::string& word);
+QString NeedsValue(const std::string& option);
+
 // The engine's messages on standard error, as "caption: text" lines in the
 // user's language.
 StreamNotifier ErrorNotifier();
