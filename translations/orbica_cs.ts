@@ -1198,6 +1198,18 @@ problémy), 2 chybné argumenty, 3 validate nemohl soubor vůbec přečíst.
         <source>unknown command &quot;%1&quot;</source>
         <translation>neznámý příkaz „%1“</translation>
     </message>
+    <message>
+        <source>the methodology text is missing from the program</source>
+        <translation>text metodické poznámky v programu chybí</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>nelze zapsat %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>nelze zapsat %1</translation>
+    </message>
 </context>
 <context>
     <name>orbica::AnalysisResultsModel</name>
