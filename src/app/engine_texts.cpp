@@ -4,6 +4,7 @@
 #include "app/engine_texts.h"
 
 #include <QCoreApplication>
+#include <iterator>
 
 namespace orbica {
 

@@ -1,5 +1,7 @@
 #include "model/message.h"
 
+#include <iterator>
+
 namespace orbica {
 
 namespace {
