@@ -56,9 +56,10 @@ void CAnalysis::PrepareIndexTables(Notifier& notifier) {
     const int last = first + AnswersOf(q) - 1;
     const auto question = [&](int s) { return s >= 0 && s <= slots ? slotQuestion_[static_cast<std::size_t>(s)] : -1; };
     if (question(first) != q || question(last) != q)
-      notifier.Show(Format(" otazka %d .. 1odp: %d => cislo ot%d, poslodp: %d => cisloot:  %d\n", q, first,
-                           question(first), last, question(last)),
-                    "Chyba");
+      notifier.Show({MessageId::IndexTableFault,
+                     {std::to_string(q), std::to_string(first), std::to_string(question(first)), std::to_string(last),
+                      std::to_string(question(last))}},
+                    MessageId::ErrorCaption);
   }
 }
 
@@ -197,7 +198,7 @@ bool CAnalysis::BeginRun() {
     ranked_.reserve(kRankedCapacity);
     lock_ = std::make_unique<std::mutex>();
   } catch (const std::bad_alloc&) {
-    notifier_.Show("Not enough memory", "");
+    notifier_.Show(MessageId::NoMemory, {});
     return false;
   }
   stop_ = false;
@@ -259,7 +260,7 @@ bool CAnalysis::ConvertResults() {
   } catch (const std::bad_alloc&) {
     for (auto& result : results_) result.reset();
     resultCount_ = 0;
-    notifier_.Show("Not enough memory for results", "");
+    notifier_.Show(MessageId::NoMemoryForResults, {});
     return false;
   }
   resultCount_ = static_cast<int>(ranked_.size());
@@ -273,14 +274,14 @@ const ConditionSet& CAnalysis::BuildConditionSet(int s1, int s2, int s3) {
     if (s == 0 || s == -1) continue;
     const int q = s > 0 && s < kSlotCount ? SlotQuestion(s) : -1;
     if (q < 0) {
-      notifier_.Show("Chyba, k>K(n)", "");
+      notifier_.Show(MessageId::IndexTooLarge, {});
       continue;
     }
     const int a = s - FirstAnswerSlot(q);
     if (a < 0)
-      notifier_.Show("Chyba, k<0", "");
+      notifier_.Show(MessageId::IndexNegative, {});
     else if (a >= AnswersOf(q) || a >= 32)
-      notifier_.Show("Chyba, k>K(n)", "");
+      notifier_.Show(MessageId::IndexTooLarge, {});
     else
       conditionSet_[static_cast<std::size_t>(q)] |= std::uint32_t{1} << a;
   }

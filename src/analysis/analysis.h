@@ -24,9 +24,9 @@ inline constexpr int kRankedCapacity = 150;
 inline constexpr double kNotApplicable = -10000.0;
 inline constexpr double kUnknownCriterion = -10001.0;
 
-inline constexpr const char* kUnknownCriterionText = "Unknown analysis type";
-inline constexpr const char* kNoRecordsText = "Cannot open the zdata.gcd file";
-inline constexpr const char* kNoRecordsCaption = "File not found";
+inline constexpr MessageId kUnknownCriterionText = MessageId::UnknownCriterion;
+inline constexpr MessageId kNoRecordsText = MessageId::CountsNotOpened;
+inline constexpr MessageId kNoRecordsCaption = MessageId::FileNotFoundCaption;
 
 // Name of criterion 0..5 as the criterion list shows it; "" for any other id.
 const char* CriterionName(int criterion);

@@ -770,7 +770,7 @@ int CAnalysis::Search(AnalysisObserver& observer, Notifier& notifier) {
               break;
             }
             if (!run.criterionValid) {
-              notifier.Show(kUnknownCriterionText, "");
+              notifier.Show(kUnknownCriterionText, {});
               ended = SearchOutcome::UnknownCriterion;
               break;
             }
@@ -781,7 +781,7 @@ int CAnalysis::Search(AnalysisObserver& observer, Notifier& notifier) {
               cleared = true;
             }
             if (e.value == kUnknownCriterion) {
-              notifier.Show(kUnknownCriterionText, "");
+              notifier.Show(kUnknownCriterionText, {});
               ended = SearchOutcome::UnknownCriterion;
               break;
             }
@@ -806,7 +806,7 @@ int CAnalysis::Search(AnalysisObserver& observer, Notifier& notifier) {
     return finish(SearchOutcome::Completed);
   } catch (const std::bad_alloc&) {
     ranked_.clear();
-    notifier.Show("Not enough memory", "");
+    notifier.Show(MessageId::NoMemory, {});
     return finish(SearchOutcome::OutOfMemory);
   }
 }

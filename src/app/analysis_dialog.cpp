@@ -162,7 +162,7 @@ void CAnalDlg::accept() {
                        (criterion == 3 && (first_->currentIndex() < 0 || second_->currentIndex() < 0));
   if (missing) {
     const BoxesOwnedBy owned(notifier_, this);
-    notifier_.Show(tr("Choose parameters for the analysis").toStdString(), tr("Analysis").toStdString());
+    notifier_.Show(PlainMessage(tr("Choose parameters for the analysis")), PlainMessage(tr("Analysis")));
     return;
   }
   bool number = false;
@@ -170,7 +170,7 @@ void CAnalDlg::accept() {
   if (!number || !std::isfinite(value)) {
     {
       const BoxesOwnedBy owned(notifier_, this);
-      notifier_.Show(tr("Enter a number.").toStdString(), "Orbica");
+      notifier_.Show(PlainMessage(tr("Enter a number.")), MessageId::ProgramCaption);
     }
     threshold_->setFocus();
     threshold_->selectAll();

@@ -40,10 +40,10 @@ class UiThreadNotifier final : public Notifier {
  public:
   UiThreadNotifier(Notifier& target, QObject* context) : target_(target), context_(context) {}
 
-  void Show(const std::string& text, const std::string& caption, MessageIcon icon) override {
+  void Show(const Message& text, const Message& caption, MessageIcon icon) override {
     Call([&] { target_.Show(text, caption, icon); });
   }
-  Reply Ask(const std::string& text, const std::string& caption) override {
+  Reply Ask(const Message& text, const Message& caption) override {
     Reply reply = Reply::Cancel;
     Call([&] { reply = target_.Ask(text, caption); });
     return reply;
@@ -80,7 +80,7 @@ bool RunSearch(CAnalysis& analysis, Notifier& notifier, QWidget* parent) {
   try {
     worker = std::thread([&] { analysis.Search(observer, workerNotifier); });
   } catch (const std::system_error&) {
-    notifier.Show("Not enough memory", "");
+    notifier.Show(MessageId::NoMemory, {});
     analysis.FinishRun();
     return false;
   }

@@ -18,6 +18,7 @@
 #include "app/census_opener.h"
 #include "app/child_frame.h"
 #include "app/cross_table_window.h"
+#include "app/engine_texts.h"
 #include "app/dialogs.h"
 #include "app/dokument.h"
 #include "app/histogram_view.h"
@@ -73,13 +74,13 @@ bool CApp::LockCensus() {
   if (held) lock_->getLockInfo(&pid, &host, &application);
   lock_.reset();
   if (!held) return true;  // a folder that takes no lock file takes no other file either
-  const std::string question = tr("The census in \"%1\" is open in another Orbica (process %2 on %3). Open it "
-                                  "read-only? Nothing will be saved; No quits.")
-                                   .arg(folder_)
-                                   .arg(pid)
-                                   .arg(host)
-                                   .toStdString();
-  if (notifier_.AskYesNo(question, kCensusInUseCaption) != Reply::Yes) return false;
+  // One arg() call for all three: a folder name holding "%2" is inserted as it is.
+  const QString question = tr("The census in \"%1\" is open in another Orbica (process %2 on %3). Open it "
+                              "read-only? Nothing will be saved; No quits.")
+                               .arg(folder_, QString::number(pid), host);
+  if (notifier_.AskYesNo(PlainMessage(question),
+                         PlainMessage(QCoreApplication::translate("orbica::engine", kCensusInUseCaption))) != Reply::Yes)
+    return false;
   context_->SetReadOnly(true);
   return true;
 }

@@ -25,7 +25,7 @@ namespace {
 
 constexpr const char* kRecentKey = "recentCensuses";
 // The caption of the boxes about opening a census.
-std::string OpenCaption() { return QCoreApplication::translate("CensusSession", "Open census").toStdString(); }
+Message OpenCaption() { return PlainMessage(QCoreApplication::translate("CensusSession", "Open census")); }
 
 QString Absolute(const QString& folder) { return QDir::cleanPath(QDir(folder).absolutePath()); }
 
@@ -150,7 +150,7 @@ bool ReleaseModifiedSlots(AppContext& context) {
   for (int slot = 0; slot < kDisplaySlots; ++slot) {
     CPopulace* population = context.displayed.Subpopulation(slot);
     if (!context.displayed.Modified(slot) || !population) continue;
-    switch (context.notifier.Ask(kNotSavedQuestion, kNotSavedQuestionCaption)) {
+    switch (context.notifier.Ask(MessageId::NotSavedQuestion, MessageId::ChangedCaption)) {
       case Reply::Cancel:
         return false;
       case Reply::Yes: {
@@ -202,7 +202,7 @@ bool CensusSession::StartOn(const QString& folder) { return Launch(folder); }
 bool CensusSession::Launch(const QString& folder) {
   const QString path = Absolute(folder);
   if (!QDir::setCurrent(path)) {
-    Messages().Show(tr("The census folder %1 cannot be opened.").arg(path).toStdString(), OpenCaption(),
+    Messages().Show(PlainMessage(tr("The census folder %1 cannot be opened.").arg(path)), OpenCaption(),
                     MessageIcon::Error);
     return false;
   }
@@ -216,10 +216,9 @@ bool CensusSession::Launch(const QString& folder) {
   AddRecentCensus(path);
   if (!FolderWritable(path) && !toldReadOnly_.contains(path)) {
     toldReadOnly_.insert(path);
-    Messages().Show(tr("The census folder %1 cannot be written: subpopulations you save and the settings "
-                       "cannot be kept there.")
-                        .arg(path)
-                        .toStdString(),
+    Messages().Show(PlainMessage(tr("The census folder %1 cannot be written: subpopulations you save and the "
+                                    "settings cannot be kept there.")
+                                     .arg(path)),
                     OpenCaption(), MessageIcon::Warning);
   }
   Q_EMIT CensusOpened(path);
@@ -236,7 +235,7 @@ bool CensusSession::Open(const QString& folder) {
     AppContext trial(quiet, path.toStdString());
     if (trial.StartUp() != 0) {
       for (const RecordingNotifier::Message& message : quiet.messages)
-        Messages().Show(message.text, message.caption, message.icon);
+        Messages().Show(message.sentText, message.sentCaption, message.icon);
       return false;
     }
   }
@@ -285,7 +284,7 @@ void CensusSession::OpenLater(const QString& folder) {
 QString CensusSession::SampleFolder() {
   QString error;
   const QString copy = WritableSampleCopy(sampleSource_, &error);
-  if (copy.isEmpty()) Messages().Show(error.toStdString(), OpenCaption(), MessageIcon::Error);
+  if (copy.isEmpty()) Messages().Show(PlainMessage(error), OpenCaption(), MessageIcon::Error);
   return copy;
 }
 

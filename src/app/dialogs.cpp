@@ -10,6 +10,7 @@
 
 #include "ui_about_dialog.h"
 #include "ui_getting_started.h"
+#include "app/engine_texts.h"
 #include "app/rtf/rtf_file.h"
 #include "model/model.h"
 #include "model/notifier.h"
@@ -27,13 +28,15 @@ void ShowRtfFile(QTextEdit* text, const QString& rtfPath, Notifier& notifier) {
   const RtfFileHtml rtf = ReadRtfFileAsHtml(path);
   switch (rtf.status) {
     case InputStatus::Ok: break;
-    case InputStatus::NotRegular: notifier.Show(NotRegularFileMessage(path), "Orbica", MessageIcon::Warning); return;
-    case InputStatus::NoMemory: notifier.Show("Not enough memory", "Orbica", MessageIcon::Warning); return;
+    case InputStatus::NotRegular: notifier.Show(NotRegularFileMessage(path), MessageId::ProgramCaption, MessageIcon::Warning); return;
+    case InputStatus::NoMemory: notifier.Show(MessageId::NoMemory, MessageId::ProgramCaption, MessageIcon::Warning); return;
     case InputStatus::ReadFailed:
-      notifier.Show(QCoreApplication::translate("gettingStarted", "%1 cannot be read.").arg(name).toStdString(), "Orbica", MessageIcon::Warning);
+      notifier.Show(PlainMessage(QCoreApplication::translate("gettingStarted", "%1 cannot be read.").arg(name)),
+                    MessageId::ProgramCaption, MessageIcon::Warning);
       return;
     case InputStatus::CannotOpen:
-      notifier.Show(QCoreApplication::translate("gettingStarted", "%1 was not found.").arg(name).toStdString(), "Orbica", MessageIcon::Warning);
+      notifier.Show(PlainMessage(QCoreApplication::translate("gettingStarted", "%1 was not found.").arg(name)),
+                    MessageId::ProgramCaption, MessageIcon::Warning);
       return;
   }
   text->setHtml(QString::fromStdString(rtf.html));

@@ -1,16 +1,10 @@
 #include "app/qt_notifier.h"
 
-#include <QCoreApplication>
 #include <QMessageBox>
 
 namespace orbica {
 
 namespace {
-// The engine's fixed texts in the user's language (listed in engine_texts.cpp).
-QString Translated(const std::string& text) {
-  return text.empty() ? QString() : QCoreApplication::translate("orbica::engine", text.c_str());
-}
-
 QMessageBox::Icon ToQt(MessageIcon icon) {
   switch (icon) {
     case MessageIcon::Information: return QMessageBox::Information;
@@ -30,14 +24,14 @@ void MakePlainDialog(QMessageBox& box) {
 }
 }  // namespace
 
-void QtNotifier::Show(const std::string& text, const std::string& caption, MessageIcon icon) {
-  QMessageBox box(ToQt(icon), Translated(caption), Translated(text), QMessageBox::Ok, Owner());
+void QtNotifier::Show(const Message& text, const Message& caption, MessageIcon icon) {
+  QMessageBox box(ToQt(icon), TranslatedMessage(caption), TranslatedMessage(text), QMessageBox::Ok, Owner());
   MakePlainDialog(box);
   box.exec();
 }
 
-Reply QtNotifier::Ask(const std::string& text, const std::string& caption) {
-  QMessageBox box(QMessageBox::Question, Translated(caption), Translated(text),
+Reply QtNotifier::Ask(const Message& text, const Message& caption) {
+  QMessageBox box(QMessageBox::Question, TranslatedMessage(caption), TranslatedMessage(text),
                   QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, Owner());
   MakePlainDialog(box);
   switch (box.exec()) {
@@ -47,8 +41,8 @@ Reply QtNotifier::Ask(const std::string& text, const std::string& caption) {
   }
 }
 
-Reply QtNotifier::AskYesNo(const std::string& text, const std::string& caption) {
-  QMessageBox box(QMessageBox::Question, Translated(caption), Translated(text),
+Reply QtNotifier::AskYesNo(const Message& text, const Message& caption) {
+  QMessageBox box(QMessageBox::Question, TranslatedMessage(caption), TranslatedMessage(text),
                   QMessageBox::Yes | QMessageBox::No, Owner());
   MakePlainDialog(box);
   return box.exec() == QMessageBox::Yes ? Reply::Yes : Reply::No;

@@ -1,9 +1,10 @@
-// Messages from the engine shown as message boxes.
+// Messages from the engine shown as message boxes, in the user's language.
 #pragma once
 
 #include <QPointer>
 #include <QWidget>
 
+#include "app/engine_texts.h"
 #include "model/notifier.h"
 
 namespace orbica {
@@ -14,9 +15,9 @@ class QtNotifier final : public Notifier {
   void SetOwner(QWidget* owner) { owner_ = owner; }
   // The owner when none is set: the main window once it exists (none before).
   void SetDefaultOwner(QWidget* owner) { defaultOwner_ = owner; }
-  void Show(const std::string& text, const std::string& caption, MessageIcon icon) override;
-  Reply Ask(const std::string& text, const std::string& caption) override;
-  Reply AskYesNo(const std::string& text, const std::string& caption) override;
+  void Show(const Message& text, const Message& caption, MessageIcon icon) override;
+  Reply Ask(const Message& text, const Message& caption) override;
+  Reply AskYesNo(const Message& text, const Message& caption) override;
 
  private:
   QWidget* Owner() const { return owner_ ? owner_.data() : defaultOwner_.data(); }

@@ -1,8 +1,10 @@
 #include "app/subpopulation_list_dialog.h"
 
+#include <QCoreApplication>
 #include <QPushButton>
 
 #include "app/app.h"
+#include "app/engine_texts.h"
 #include "app/main_frame.h"
 #include "app/pro_controls.h"
 #include "survey/subpopulation_store.h"
@@ -38,8 +40,8 @@ void CSeznamPop::DeleteSelected() {
   const CPopulace* entry = subpopulations.Find(identity);
   if (!entry || identity == kWholePopulationIdentity) return;  // the whole population is never deleted
   if (app_.Notifier().AskYesNo(
-          tr("Delete the saved subpopulation \"%1\"?").arg(QString::fromStdString(entry->Name())).toStdString(),
-          kDeleteCaption) != Reply::Yes)
+          PlainMessage(tr("Delete the saved subpopulation \"%1\"?").arg(QString::fromStdString(entry->Name()))),
+          PlainMessage(QCoreApplication::translate("orbica::engine", kDeleteCaption))) != Reply::Yes)
     return;
   // The line goes only with its entry: an entry whose file could not be deleted
   // stays listed (the user has been told).

@@ -18,14 +18,23 @@ void Remove(QPointer<QTranslator>& translator) {
   delete translator;
 }
 
+bool LoadOwn(QTranslator& translator, const QLocale& locale) {
+  return translator.load(locale, QStringLiteral("orbica"), QStringLiteral("_"), QStringLiteral(":/i18n"));
+}
+
 }  // namespace
+
+bool HasTranslation(const QLocale& locale) {
+  QTranslator translator;
+  return LoadOwn(translator, locale);
+}
 
 bool InstallTranslations(const QLocale& locale) {
   Remove(own);
   Remove(qt);
   // The program's translations are built into it; Qt's come with Qt.
   auto* program = new QTranslator(QCoreApplication::instance());
-  const bool found = program->load(locale, QStringLiteral("orbica"), QStringLiteral("_"), QStringLiteral(":/i18n"));
+  const bool found = LoadOwn(*program, locale);
   if (found) {
     QCoreApplication::installTranslator(program);
     own = program;

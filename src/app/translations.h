@@ -11,4 +11,8 @@ namespace orbica {
 // whether the program's own translation was found for the locale.
 bool InstallTranslations(const QLocale& locale = QLocale());
 
+// Whether the program has its own translation for `locale`; needs no
+// application object and installs nothing.
+bool HasTranslation(const QLocale& locale = QLocale());
+
 }  // namespace orbica

@@ -5,7 +5,6 @@
 #include <cstdlib>
 #include <iostream>
 
-#include "survey/subpopulation_code.h"
 
 namespace orbica::cli {
 
@@ -45,16 +44,6 @@ std::optional<int> ParseQuestionNumber(const std::string& text) {
   const auto number = ParseInteger(text, 1, kQuestionCount);
   if (!number) return std::nullopt;
   return static_cast<int>(*number) - 1;
-}
-
-std::optional<ConditionSet> ParseCodeOrComplain(const std::string& code) {
-  ConditionSet set{};
-  std::string error;
-  if (!ParseSubpopulationCode(code, set, error)) {
-    UsageError("bad code \"" + code + "\": " + error);
-    return std::nullopt;
-  }
-  return set;
 }
 
 std::string Exact(double value) {

@@ -33,9 +33,6 @@ std::optional<double> ParseNumber(const std::string& text);
 // A question number 1..24 given by the user, as a question index 0..23.
 std::optional<int> ParseQuestionNumber(const std::string& text);
 
-// A condition set from a code; on failure prints the bad part and returns nullopt.
-std::optional<ConditionSet> ParseCodeOrComplain(const std::string& code);
-
 // "%.17g"
 std::string Exact(double value);
 

@@ -11,6 +11,7 @@
 
 #include "analysis/analysis.h"
 #include "cli/cli_common.h"
+#include "cli/cli_text.h"
 #include "cli/commands.h"
 #include "engine/app_context.h"
 #include "survey/question_list.h"
@@ -90,11 +91,13 @@ struct Options {
 int ParseOptions(const Args& args, Options& o) {
   for (std::size_t i = 1; i < args.size(); i += 2) {
     const std::string& option = args[i];
-    if (i + 1 >= args.size()) return UsageError(option + " needs a value");
+    if (i + 1 >= args.size()) return UsageError(NeedsValue(option));
     const std::string& value = args[i + 1];
     if (option == "--criterion") {
       const auto k = ParseInteger(value, 0, kCriterionCount - 1);
-      if (!k) return UsageError("bad --criterion \"" + value + "\" (0..5)");
+      if (!k)
+        return UsageError(
+            QCoreApplication::translate("orbica-cli", "bad --criterion \"%1\" (0..5)").arg(FromUtf8(value)));
       o.criterion = static_cast<int>(*k);
     } else if (option == "--first") {
       o.first = value;
@@ -102,25 +105,31 @@ int ParseOptions(const Args& args, Options& o) {
       o.second = value;
     } else if (option == "--length") {
       const auto f = ParseInteger(value, 1, 3);
-      if (!f) return UsageError("bad --length \"" + value + "\" (1..3)");
+      if (!f)
+        return UsageError(QCoreApplication::translate("orbica-cli", "bad --length \"%1\" (1..3)").arg(FromUtf8(value)));
       o.length = static_cast<int>(*f);
     } else if (option == "--threshold") {
       const auto t = ParseNumber(value);
-      if (!t) return UsageError("bad --threshold \"" + value + "\" (a number)");
+      if (!t)
+        return UsageError(
+            QCoreApplication::translate("orbica-cli", "bad --threshold \"%1\" (a number)").arg(FromUtf8(value)));
       o.threshold = *t;
     } else if (option == "--weight") {
       const auto w = ParseNumber(value);
-      if (!w || *w < 0.0 || *w > 1.0) return UsageError("bad --weight \"" + value + "\" (0..1)");
+      if (!w || *w < 0.0 || *w > 1.0)
+        return UsageError(QCoreApplication::translate("orbica-cli", "bad --weight \"%1\" (0..1)").arg(FromUtf8(value)));
       o.weight = *w;
     } else if (option == "--threads") {
       const auto n = ParseInteger(value, 1, 1024);
-      if (!n) return UsageError("bad --threads \"" + value + "\" (1..1024)");
+      if (!n)
+        return UsageError(
+            QCoreApplication::translate("orbica-cli", "bad --threads \"%1\" (1..1024)").arg(FromUtf8(value)));
       o.threads = static_cast<int>(*n);
     } else {
-      return UsageError("unknown option \"" + option + "\"");
+      return UsageError(UnknownOption(option));
     }
   }
-  if (o.criterion < 0) return UsageError("--criterion is required");
+  if (o.criterion < 0) return UsageError(QCoreApplication::translate("orbica-cli", "--criterion is required"));
   return kExitOk;
 }
 
@@ -128,16 +137,23 @@ int ParseOptions(const Args& args, Options& o) {
 int TakeChoices(const Options& o, int& first, int& second) {
   const int k = o.criterion;
   const bool usesFirst = k >= 2, usesSecond = k >= 3;
-  if (!usesFirst && !o.first.empty()) return UsageError("--first is not used by criterion " + std::to_string(k));
-  if (!usesSecond && !o.second.empty()) return UsageError("--second is not used by criterion " + std::to_string(k));
-  if (usesFirst && o.first.empty()) return UsageError("criterion " + std::to_string(k) + " needs --first");
-  if (k == 3 && o.second.empty()) return UsageError("criterion 3 needs --second");
+  if (!usesFirst && !o.first.empty())
+    return UsageError(
+        QCoreApplication::translate("orbica-cli", "--first is not used by criterion %1").arg(QString::number(k)));
+  if (!usesSecond && !o.second.empty())
+    return UsageError(
+        QCoreApplication::translate("orbica-cli", "--second is not used by criterion %1").arg(QString::number(k)));
+  if (usesFirst && o.first.empty())
+    return UsageError(QCoreApplication::translate("orbica-cli", "criterion %1 needs --first").arg(QString::number(k)));
+  if (k == 3 && o.second.empty())
+    return UsageError(QCoreApplication::translate("orbica-cli", "criterion 3 needs --second"));
   const auto choice = [&](const std::string& text, const char* option, int& out) {
     if (text.empty()) return true;
     const std::optional<int> value = k <= 3 ? ParseQuestionNumber(text) : ParseAnswer(text);
     if (!value) {
-      UsageError(std::string("bad ") + option + " \"" + text + "\" (" +
-                 (k <= 3 ? "a question number 1..24" : "an answer such as 5c") + ")");
+      UsageError((k <= 3 ? QCoreApplication::translate("orbica-cli", "bad %1 \"%2\" (a question number 1..24)")
+                         : QCoreApplication::translate("orbica-cli", "bad %1 \"%2\" (an answer such as 5c)"))
+                     .arg(QString::fromUtf8(option), FromUtf8(text)));
       return false;
     }
     out = *value;
@@ -154,16 +170,16 @@ int CmdAnalyze(const Args& args, OutputFormat format) {
   int first = -1, second = -1;
   if (const int status = TakeChoices(options, first, second); status != kExitOk) return status;
 
-  StreamNotifier streamNotifier(std::cerr);
+  StreamNotifier streamNotifier = ErrorNotifier();
   Notifier& notifier = streamNotifier;
   CModel model;
   if (model.Load(kModelFileName, notifier, /*withCounts=*/false) != 0) {
-    notifier.Show("Cannot load the model.", kStartupCaption);
+    notifier.Show(MessageId::ModelNotLoaded, MessageId::StartupCaption);
     return kExitLoadFailure;
   }
   CQuestionList questions;
   if (questions.Load(kQuestionsFileName, model, notifier) != 1) {
-    notifier.Show("Cannot load question list.", kStartupCaption);
+    notifier.Show(MessageId::QuestionListNotLoaded, MessageId::StartupCaption);
     return kExitLoadFailure;
   }
   CAnalysis analysis(model, questions, notifier, "zData.gcd");
@@ -199,7 +215,7 @@ int CmdAnalyze(const Args& args, OutputFormat format) {
   const bool stopped = analysis.StopRequested();
   if (!analysis.FinishRun()) {
     if (stopped) {
-      std::cerr << "orbica-cli: stopped\n";
+      std::cerr << "orbica-cli: " << QCoreApplication::translate("orbica-cli", "stopped").toStdString() << '\n';
       return kExitStopped;
     }
     return kExitLoadFailure;
@@ -231,18 +247,19 @@ int CmdAnalyze(const Args& args, OutputFormat format) {
 const CommandRegistrar kAnalyze(
     {"analyze", CmdAnalyze,
      "analyze --criterion K [--first A] [--second B] [--length F] [--threshold T] [--weight W] [--threads N]",
-     "ranked search of the analysis",
-     "Runs the analysis search of criterion K (0..5) over the records of zData.gcd\n"
-     "and prints its title, then one line per result: rank, code, score, criterion\n"
-     "value, difference and true size, separated by tabs. Ctrl+C stops the search\n"
-     "(exit code 130).\n"
-     "  --first A, --second B   the analysed questions (criteria 2 and 3: numbers\n"
-     "                          1..24) or answers (criteria 4 and 5: such as 5c)\n"
-     "  --length F              most conditions in a result, 1..3 (default 2)\n"
-     "  --threshold T           difference threshold for longer conditions (default 0)\n"
-     "  --weight W              significance 0..1 of the difference in the score\n"
-     "                          (default 0: ranked by the criterion value alone)\n"
-     "  --threads N             search threads (default: one per processor)\n",
+     QT_TRANSLATE_NOOP("orbica-cli", "ranked search of the analysis"),
+     QT_TRANSLATE_NOOP("orbica-cli",
+                       "Runs the analysis search of criterion K (0..5) over the records of zData.gcd\n"
+                       "and prints its title, then one line per result: rank, code, score, criterion\n"
+                       "value, difference and true size, separated by tabs. Ctrl+C stops the search\n"
+                       "(exit code 130).\n"
+                       "  --first A, --second B   the analysed questions (criteria 2 and 3: numbers\n"
+                       "                          1..24) or answers (criteria 4 and 5: such as 5c)\n"
+                       "  --length F              most conditions in a result, 1..3 (default 2)\n"
+                       "  --threshold T           difference threshold for longer conditions (default 0)\n"
+                       "  --weight W              significance 0..1 of the difference in the score\n"
+                       "                          (default 0: ranked by the criterion value alone)\n"
+                       "  --threads N             search threads (default: one per processor)\n"),
      70, true, true});
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include <iostream>
 
 #include "cli/cli_common.h"
+#include "cli/cli_text.h"
 #include "cli/commands.h"
 #include "engine/app_context.h"
 
@@ -13,8 +14,8 @@ namespace {
 bool LoadCensus(AppContext& context) { return context.LoadModel() == 0; }
 
 int CmdInfo(const Args& args, OutputFormat format) {
-  if (args.size() != 1) return UsageError("info takes no arguments");
-  StreamNotifier notifier(std::cerr);
+  if (args.size() != 1) return UsageError(QCoreApplication::translate("orbica-cli", "info takes no arguments"));
+  StreamNotifier notifier = ErrorNotifier();
   AppContext context(notifier);
   if (!LoadCensus(context)) return kExitLoadFailure;
   const CModel& model = context.model;
@@ -35,11 +36,11 @@ int CmdInfo(const Args& args, OutputFormat format) {
 }
 
 int CmdProb(const Args& args, OutputFormat format) {
-  if (args.size() < 2) return UsageError("prob needs a CODE");
+  if (args.size() < 2) return UsageError(QCoreApplication::translate("orbica-cli", "prob needs a CODE"));
   const std::string code = JoinWords(args, 1);
   const auto set = ParseCodeOrComplain(code);
   if (!set) return kExitUsage;
-  StreamNotifier notifier(std::cerr);
+  StreamNotifier notifier = ErrorNotifier();
   AppContext context(notifier);
   if (!LoadCensus(context)) return kExitLoadFailure;
   double deviation = 0.0;
@@ -61,13 +62,16 @@ int CmdProb(const Args& args, OutputFormat format) {
 }
 
 int CmdDist(const Args& args, OutputFormat format) {
-  if (args.size() < 3) return UsageError("dist needs a question number Q and a CODE");
+  if (args.size() < 3)
+    return UsageError(QCoreApplication::translate("orbica-cli", "dist needs a question number Q and a CODE"));
   const auto question = ParseQuestionNumber(args[1]);
-  if (!question) return UsageError("bad question number \"" + args[1] + "\" (questions are 1..24)");
+  if (!question)
+    return UsageError(QCoreApplication::translate("orbica-cli", "bad question number \"%1\" (questions are 1..24)")
+                          .arg(FromUtf8(args[1])));
   const std::string code = JoinWords(args, 2);
   const auto set = ParseCodeOrComplain(code);
   if (!set) return kExitUsage;
-  StreamNotifier notifier(std::cerr);
+  StreamNotifier notifier = ErrorNotifier();
   AppContext context(notifier);
   if (!LoadCensus(context)) return kExitLoadFailure;
   double shares[kMaxAnswers], deviations[kMaxAnswers];
@@ -87,19 +91,25 @@ int CmdDist(const Args& args, OutputFormat format) {
   return kExitOk;
 }
 
-const CommandRegistrar kInfo({"info", CmdInfo, "info", "model and records summary",
-                              "Prints the model's component and respondent counts and how many records of\n"
-                              "zData.gcd were read and skipped, one \"name value\" line each.\n",
-                              10, true});
-const CommandRegistrar kProb({"prob", CmdProb, "prob CODE", "P(S), deviation, size and observed count",
-                              "Prints the probability of the subpopulation CODE, its deviation from the\n"
-                              "observed counts, its size in persons (trunc(N x P)) and its observed count\n"
-                              "(-1 when zData.gcd has none), separated by blanks.\n",
-                              20, true});
-const CommandRegistrar kDist({"dist", CmdDist, "dist Q CODE", "answer shares of question Q inside CODE",
-                              "Prints one line per answer of question Q (1..24): its share inside the\n"
-                              "subpopulation CODE and the share's deviation, separated by a blank.\n",
-                              30, true});
+const CommandRegistrar kInfo(
+    {"info", CmdInfo, "info", QT_TRANSLATE_NOOP("orbica-cli", "model and records summary"),
+     QT_TRANSLATE_NOOP("orbica-cli",
+                       "Prints the model's component and respondent counts and how many records of\n"
+                       "zData.gcd were read and skipped, one \"name value\" line each.\n"),
+     10, true});
+const CommandRegistrar kProb(
+    {"prob", CmdProb, "prob CODE", QT_TRANSLATE_NOOP("orbica-cli", "P(S), deviation, size and observed count"),
+     QT_TRANSLATE_NOOP("orbica-cli",
+                       "Prints the probability of the subpopulation CODE, its deviation from the\n"
+                       "observed counts, its size in persons (trunc(N x P)) and its observed count\n"
+                       "(-1 when zData.gcd has none), separated by blanks.\n"),
+     20, true});
+const CommandRegistrar kDist(
+    {"dist", CmdDist, "dist Q CODE", QT_TRANSLATE_NOOP("orbica-cli", "answer shares of question Q inside CODE"),
+     QT_TRANSLATE_NOOP("orbica-cli",
+                       "Prints one line per answer of question Q (1..24): its share inside the\n"
+                       "subpopulation CODE and the share's deviation, separated by a blank.\n"),
+     30, true});
 
 }  // namespace
 }  // namespace orbica::cli

@@ -9,6 +9,7 @@
 
 #include "app/canvas/graph_file.h"
 #include "cli/cli_common.h"
+#include "cli/cli_text.h"
 #include "cli/commands.h"
 #include "cli/gui_session.h"
 #include "engine/app_context.h"
@@ -63,25 +64,35 @@ std::optional<int> ParseRenderOptions(const Args& args, RenderOptions& options) 
     const std::string& word = args[i];
     const bool hasValue = i + 1 < args.size();
     if (word == "--style") {
-      if (!hasValue) return UsageError("--style needs a value (bar2d, bar3d, cylinder or pie)");
+      if (!hasValue)
+        return UsageError(
+            QCoreApplication::translate("orbica-cli", "--style needs a value (bar2d, bar3d, cylinder or pie)"));
       const auto style = ParseStyle(args[++i]);
-      if (!style) return UsageError("bad style \"" + args[i] + "\" (bar2d, bar3d, cylinder or pie)");
+      if (!style)
+        return UsageError(QCoreApplication::translate("orbica-cli", "bad style \"%1\" (bar2d, bar3d, cylinder or pie)")
+                              .arg(FromUtf8(args[i])));
       options.style = *style;
     } else if (word == "--question") {
-      if (!hasValue) return UsageError("--question needs a question number");
+      if (!hasValue) return UsageError(QCoreApplication::translate("orbica-cli", "--question needs a question number"));
       const auto question = ParseQuestionNumber(args[++i]);
-      if (!question) return UsageError("bad question number \"" + args[i] + "\" (questions are 1..24)");
+      if (!question)
+        return UsageError(QCoreApplication::translate("orbica-cli", "bad question number \"%1\" (questions are 1..24)")
+                              .arg(FromUtf8(args[i])));
       options.question = *question;
       haveQuestion = true;
     } else if (word == "--size") {
-      if (!hasValue) return UsageError("--size needs WxH");
+      if (!hasValue) return UsageError(QCoreApplication::translate("orbica-cli", "--size needs WxH"));
       if (!ParseSize(args[++i], options.width, options.height))
-        return UsageError("bad size \"" + args[i] + "\" (WxH, each 1.." + std::to_string(kMaxImageExtent) + ")");
+        return UsageError(QCoreApplication::translate("orbica-cli", "bad size \"%1\" (WxH, each 1..%2)")
+                              .arg(FromUtf8(args[i]), QString::number(kMaxImageExtent)));
     } else if (word == "--out") {
-      if (!hasValue) return UsageError("--out needs a file name");
+      if (!hasValue) return UsageError(QCoreApplication::translate("orbica-cli", "--out needs a file name"));
       options.out = args[++i];
       const auto kind = GraphFileKindOf(QString::fromStdString(options.out));
-      if (!kind) return UsageError("the output file \"" + options.out + "\" must end in .png, .svg or .pdf");
+      if (!kind)
+        return UsageError(
+            QCoreApplication::translate("orbica-cli", "the output file \"%1\" must end in .png, .svg or .pdf")
+                .arg(FromUtf8(options.out)));
       options.kind = *kind;
     } else if (word == "--behind") {
       options.behind = true;
@@ -92,16 +103,18 @@ std::optional<int> ParseRenderOptions(const Args& args, RenderOptions& options) 
     } else if (word == "--no-highlight") {
       options.highlight = false;
     } else if (word.size() > 2 && word.compare(0, 2, "--") == 0) {
-      return UsageError("unknown option \"" + word + "\"");
+      return UsageError(UnknownOption(word));
     } else {
       codes.push_back(word);
     }
   }
-  if (options.style < 0) return UsageError("--style is missing");
-  if (!haveQuestion) return UsageError("--question is missing");
-  if (options.out.empty()) return UsageError("--out is missing");
-  if (codes.empty()) return UsageError("no subpopulation CODE given (one to four)");
-  if (codes.size() > kDisplaySlots) return UsageError("at most four subpopulation codes can be shown");
+  if (options.style < 0) return UsageError(QCoreApplication::translate("orbica-cli", "--style is missing"));
+  if (!haveQuestion) return UsageError(QCoreApplication::translate("orbica-cli", "--question is missing"));
+  if (options.out.empty()) return UsageError(QCoreApplication::translate("orbica-cli", "--out is missing"));
+  if (codes.empty())
+    return UsageError(QCoreApplication::translate("orbica-cli", "no subpopulation CODE given (one to four)"));
+  if (codes.size() > kDisplaySlots)
+    return UsageError(QCoreApplication::translate("orbica-cli", "at most four subpopulation codes can be shown"));
   for (const std::string& code : codes) {
     const auto set = ParseCodeOrComplain(code);
     if (!set) return kExitUsage;
@@ -120,7 +133,7 @@ int CmdRender(const Args& args, OutputFormat) {
   RenderOptions options;
   if (const auto failure = ParseRenderOptions(args, options)) return *failure;
 
-  StreamNotifier notifier(std::cerr);
+  StreamNotifier notifier = ErrorNotifier();
   AppContext context(notifier);
   if (context.StartUp() != 0) return kExitLoadFailure;
 
@@ -157,7 +170,10 @@ int CmdRender(const Args& args, OutputFormat) {
       WriteGraphFile(*graph, QString::fromStdString(options.out), options.kind, options.width, options.height,
                      QStringLiteral("Frequencies for question %1").arg(options.question + 1), PanelHeight());
   if (!written) {
-    std::cerr << "orbica-cli: cannot write \"" << options.out << "\"\n";
+    std::cerr
+        << "orbica-cli: "
+        << QCoreApplication::translate("orbica-cli", "cannot write \"%1\"").arg(FromUtf8(options.out)).toStdString()
+        << '\n';
     return kExitLoadFailure;
   }
   return kExitOk;
@@ -165,17 +181,19 @@ int CmdRender(const Args& args, OutputFormat) {
 
 const CommandRegistrar kRender(
     {"render", CmdRender,
-     "render --style S --question Q [--behind] [--absolute] [--no-errors] [--no-highlight] [--size WxH] --out FILE CODE...",
-     "draw a histogram (PNG, SVG or PDF)",
-     "Draws the graph of a histogram window for question Q (1..24) with one to four\n"
-     "subpopulations CODE... into FILE; its name ends in .png, .svg or .pdf.\n"
-     "  --style S      bar2d, bar3d, cylinder or pie\n"
-     "  --behind       bars of several subpopulations behind each other (default beside)\n"
-     "  --absolute     numbers of persons instead of shares in percent\n"
-     "  --no-errors    without the error boxes\n"
-     "  --no-highlight without the highlighted label of answer 1\n"
-     "  --size WxH     picture size in pixels, each 1..8192 (default 1024x700)\n",
-     60, false, true});
+     "render --style S --question Q [--behind] [--absolute] [--no-errors] [--no-highlight] [--size WxH] --out FILE "
+     "CODE...",
+     QT_TRANSLATE_NOOP("orbica-cli", "draw a histogram (PNG, SVG or PDF)"),
+     QT_TRANSLATE_NOOP("orbica-cli",
+                       "Draws the graph of a histogram window for question Q (1..24) with one to four\n"
+                       "subpopulations CODE... into FILE; its name ends in .png, .svg or .pdf.\n"
+                       "  --style S      bar2d, bar3d, cylinder or pie\n"
+                       "  --behind       bars of several subpopulations behind each other (default beside)\n"
+                       "  --absolute     numbers of persons instead of shares in percent\n"
+                       "  --no-errors    without the error boxes\n"
+                       "  --no-highlight without the highlighted label of answer 1\n"
+                       "  --size WxH     picture size in pixels, each 1..8192 (default 1024x700)\n"),
+     60, false, true, true});
 
 }  // namespace
 }  // namespace orbica::cli

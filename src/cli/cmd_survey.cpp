@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "cli/cli_common.h"
+#include "cli/cli_text.h"
 #include "cli/commands.h"
 #include "crosstable/cross_table.h"
 #include "engine/app_context.h"
@@ -15,15 +16,21 @@ namespace {
 bool IsWholePopulation(const ConditionSet& set) { return set == ConditionSet{}; }
 
 int CmdTable(const Args& args, OutputFormat format) {
-  if (args.size() < 4) return UsageError("table needs the question numbers TOP and LEFT and a CODE");
+  if (args.size() < 4)
+    return UsageError(
+        QCoreApplication::translate("orbica-cli", "table needs the question numbers TOP and LEFT and a CODE"));
   const auto top = ParseQuestionNumber(args[1]);
-  if (!top) return UsageError("bad top question number \"" + args[1] + "\" (questions are 1..24)");
+  if (!top)
+    return UsageError(QCoreApplication::translate("orbica-cli", "bad top question number \"%1\" (questions are 1..24)")
+                          .arg(FromUtf8(args[1])));
   const auto left = ParseQuestionNumber(args[2]);
-  if (!left) return UsageError("bad left question number \"" + args[2] + "\" (questions are 1..24)");
+  if (!left)
+    return UsageError(QCoreApplication::translate("orbica-cli", "bad left question number \"%1\" (questions are 1..24)")
+                          .arg(FromUtf8(args[2])));
   const std::string code = JoinWords(args, 3);
   const auto set = ParseCodeOrComplain(code);
   if (!set) return kExitUsage;
-  StreamNotifier notifier(std::cerr);
+  StreamNotifier notifier = ErrorNotifier();
   AppContext context(notifier);
   if (context.StartUp() != 0) return kExitLoadFailure;
   if (format != OutputFormat::kTsv) {
@@ -50,24 +57,31 @@ int CmdTable(const Args& args, OutputFormat format) {
   const CPopulace* described = CrossTableSubpopulation(context.displayed);
   const auto text =
       CrossTableText(*top, *left, context.model, context.questions, described->Masks(), described->Name(), "\n");
-  if (!text) return UsageError("the questions do not exist in the loaded description");
+  if (!text)
+    return UsageError(
+        QCoreApplication::translate("orbica-cli", "the questions do not exist in the loaded description"));
   std::cout << *text << '\n';
   return kExitOk;
 }
 
 int CmdOrder(const Args& args, OutputFormat format) {
-  if (args.size() < 3) return UsageError("order needs an ordering KIND and one to four CODEs");
+  if (args.size() < 3)
+    return UsageError(QCoreApplication::translate("orbica-cli", "order needs an ordering KIND and one to four CODEs"));
   const auto kind = ParseInteger(args[1], 0, 3);
-  if (!kind) return UsageError("bad ordering kind \"" + args[1] + "\" (0 number, 1 max., 2 avg., 3 total difference)");
+  if (!kind)
+    return UsageError(QCoreApplication::translate(
+                          "orbica-cli", "bad ordering kind \"%1\" (0 number, 1 max., 2 avg., 3 total difference)")
+                          .arg(FromUtf8(args[1])));
   if (args.size() - 2 > static_cast<std::size_t>(kDisplaySlots))
-    return UsageError("at most four codes (one per display slot), got " + std::to_string(args.size() - 2));
+    return UsageError(QCoreApplication::translate("orbica-cli", "at most four codes (one per display slot), got %1")
+                          .arg(QString::number(args.size() - 2)));
   std::vector<ConditionSet> sets;
   for (std::size_t i = 2; i < args.size(); ++i) {
     const auto set = ParseCodeOrComplain(args[i]);
     if (!set) return kExitUsage;
     sets.push_back(*set);
   }
-  StreamNotifier notifier(std::cerr);
+  StreamNotifier notifier = ErrorNotifier();
   AppContext context(notifier);
   if (context.StartUp() != 0) return kExitLoadFailure;
 
@@ -99,8 +113,8 @@ int CmdOrder(const Args& args, OutputFormat format) {
 }
 
 int CmdPops(const Args& args, OutputFormat format) {
-  if (args.size() != 1) return UsageError("pops takes no arguments");
-  StreamNotifier notifier(std::cerr);
+  if (args.size() != 1) return UsageError(QCoreApplication::translate("orbica-cli", "pops takes no arguments"));
+  StreamNotifier notifier = ErrorNotifier();
   AppContext context(notifier);
   if (context.StartUp() != 0) return kExitLoadFailure;
   Report report;
@@ -118,23 +132,29 @@ int CmdPops(const Args& args, OutputFormat format) {
   return kExitOk;
 }
 
-const CommandRegistrar kTable({"table", CmdTable, "table TOP LEFT CODE",
-                               "cross table of questions TOP and LEFT inside CODE",
-                               "Prints the cross table of question TOP (columns) and question LEFT (rows),\n"
-                               "both 1..24, for the subpopulation CODE: estimated persons for every pair of\n"
-                               "answers with row and column totals, as monospaced text. csv and json give\n"
-                               "the numbers only: one record per pair of answers and the grand total.\n",
-                               40, true});
-const CommandRegistrar kOrder({"order", CmdOrder, "order KIND CODE...",
-                               "question order for the shown sets CODE... (KIND 0..3)",
-                               "Prints the question numbers in the browsing order of KIND (0 number, 1 max.,\n"
-                               "2 avg., 3 total difference) for one to four subpopulations CODE... shown as\n"
-                               "in display slots 0, 1, ..., on one line separated by blanks.\n",
-                               50, true});
-const CommandRegistrar kPops({"pops", CmdPops, "pops", "saved subpopulations: identity, code, name",
-                              "Prints one line per subpopulation saved in the folder Populace: its identity,\n"
-                              "its code and its name, separated by tabs.\n",
-                              60, true});
+const CommandRegistrar kTable(
+    {"table", CmdTable, "table TOP LEFT CODE",
+     QT_TRANSLATE_NOOP("orbica-cli", "cross table of questions TOP and LEFT inside CODE"),
+     QT_TRANSLATE_NOOP("orbica-cli",
+                       "Prints the cross table of question TOP (columns) and question LEFT (rows),\n"
+                       "both 1..24, for the subpopulation CODE: estimated persons for every pair of\n"
+                       "answers with row and column totals, as monospaced text. csv and json give\n"
+                       "the numbers only: one record per pair of answers and the grand total.\n"),
+     40, true});
+const CommandRegistrar kOrder(
+    {"order", CmdOrder, "order KIND CODE...",
+     QT_TRANSLATE_NOOP("orbica-cli", "question order for the shown sets CODE... (KIND 0..3)"),
+     QT_TRANSLATE_NOOP("orbica-cli",
+                       "Prints the question numbers in the browsing order of KIND (0 number, 1 max.,\n"
+                       "2 avg., 3 total difference) for one to four subpopulations CODE... shown as\n"
+                       "in display slots 0, 1, ..., on one line separated by blanks.\n"),
+     50, true});
+const CommandRegistrar kPops(
+    {"pops", CmdPops, "pops", QT_TRANSLATE_NOOP("orbica-cli", "saved subpopulations: identity, code, name"),
+     QT_TRANSLATE_NOOP("orbica-cli",
+                       "Prints one line per subpopulation saved in the folder Populace: its identity,\n"
+                       "its code and its name, separated by tabs.\n"),
+     60, true});
 
 }  // namespace
 }  // namespace orbica::cli

@@ -15,6 +15,7 @@
 #include <unordered_map>
 
 #include "cli/cli_common.h"
+#include "cli/cli_text.h"
 #include "cli/commands.h"
 #include "engine/app_context.h"
 #include "model/binary_io.h"
@@ -578,18 +579,20 @@ int CmdValidate(const Args& args, OutputFormat) {
   CountLimits limits;
   for (std::size_t i = 1; i < args.size(); i += 2) {
     const std::string& option = args[i];
-    if (option != "--factor" && option != "--min-count")
-      return UsageError("unknown option \"" + option + "\"");
-    if (i + 1 >= args.size()) return UsageError(option + " needs a value");
+    if (option != "--factor" && option != "--min-count") return UsageError(UnknownOption(option));
+    if (i + 1 >= args.size()) return UsageError(NeedsValue(option));
     const std::string& value = args[i + 1];
     if (option == "--factor") {
       const auto factor = ParseNumber(value);
       if (!factor || !(*factor > 1.0) || !std::isfinite(*factor))
-        return UsageError("bad --factor \"" + value + "\" (a number above 1)");
+        return UsageError(
+            QCoreApplication::translate("orbica-cli", "bad --factor \"%1\" (a number above 1)").arg(FromUtf8(value)));
       limits.factor = *factor;
     } else {
       const auto minCount = ParseInteger(value, 0, INT32_MAX);
-      if (!minCount) return UsageError("bad --min-count \"" + value + "\" (a whole number 0 or more)");
+      if (!minCount)
+        return UsageError(QCoreApplication::translate("orbica-cli", "bad --min-count \"%1\" (a whole number 0 or more)")
+                              .arg(FromUtf8(value)));
       limits.minCount = *minCount;
     }
   }
@@ -612,15 +615,17 @@ int CmdValidate(const Args& args, OutputFormat) {
 }
 
 const CommandRegistrar kValidate(
-    {"validate", CmdValidate, "validate [--factor F] [--min-count M]", "check the census files and list every problem",
-     "Checks data.mle, zData.gcd, Otazky.txt and the files of Populace and prints\n"
-     "every problem, one line each (\"FILE[:LINE]: text\"), then how many were found.\n"
-     "Exit code 0 without problems, 1 with problems, 3 when a file could not be\n"
-     "read at all (missing or unreadable).\n"
-     "  --factor F      observed counts and model sizes further apart than this\n"
-     "                  factor (above 1, default 2) are reported\n"
-     "  --min-count M   only where either reaches M persons (default 1% of the\n"
-     "                  respondents)\n",
+    {"validate", CmdValidate, "validate [--factor F] [--min-count M]",
+     QT_TRANSLATE_NOOP("orbica-cli", "check the census files and list every problem"),
+     QT_TRANSLATE_NOOP("orbica-cli",
+                       "Checks data.mle, zData.gcd, Otazky.txt and the files of Populace and prints\n"
+                       "every problem, one line each (\"FILE[:LINE]: text\"), then how many were found.\n"
+                       "Exit code 0 without problems, 1 with problems, 3 when a file could not be\n"
+                       "read at all (missing or unreadable).\n"
+                       "  --factor F      observed counts and model sizes further apart than this\n"
+                       "                  factor (above 1, default 2) are reported\n"
+                       "  --min-count M   only where either reaches M persons (default 1% of the\n"
+                       "                  respondents)\n"),
      85, false, true});
 
 }  // namespace

@@ -16,11 +16,13 @@ struct CommandInfo {
   // Words with the command name first (without --format); returns the exit code.
   int (*run)(const Args& args, OutputFormat format);
   const char* synopsis;  // "prob CODE": the usage line after "orbica-cli "
+  // Marked with QT_TRANSLATE_NOOP("orbica-cli", ...) and translated when printed:
   const char* summary;   // one line for the command list
   const char* details;   // what "COMMAND --help" adds below the usage line (lines ending in '\n')
   int order;             // position in the command list
   bool formats = false;  // accepts --format tsv|csv|json
   bool ownOptions = false;  // reads words that begin with '-' itself; otherwise main rejects them
+  bool draws = false;       // needs a GUI application object (GuiSession)
 };
 
 // The registered commands, in help order.

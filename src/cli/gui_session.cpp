@@ -3,12 +3,15 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 
+#include "app/translations.h"
+
 namespace orbica::cli {
 
 namespace {
 int argcStorage = 1;
 char programName[] = "orbica-cli";
 char* argvStorage[] = {programName, nullptr};
+bool translated = false;
 }  // namespace
 
 GuiSession::GuiSession() {
@@ -18,5 +21,18 @@ GuiSession::GuiSession() {
 }
 
 GuiSession::~GuiSession() = default;
+
+LanguageSession::LanguageSession(bool drawing) {
+  if (!HasTranslation()) return;
+  if (drawing)
+    gui_ = std::make_unique<GuiSession>();
+  else if (!QCoreApplication::instance())
+    core_ = std::make_unique<QCoreApplication>(argcStorage, argvStorage);
+  translated = InstallTranslations();
+}
+
+LanguageSession::~LanguageSession() { translated = false; }
+
+bool LanguageSession::Translated() { return translated; }
 
 }  // namespace orbica::cli

@@ -2,8 +2,11 @@
 #include <algorithm>
 #include <iostream>
 #include <string>
+#include <string_view>
 
+#include "cli/cli_text.h"
 #include "cli/commands.h"
+#include "cli/gui_session.h"
 
 #ifndef ORBICA_VERSION
 #define ORBICA_VERSION "unknown"
@@ -33,38 +36,51 @@ namespace {
 using orbica::cli::Args;
 using orbica::cli::CommandInfo;
 using orbica::cli::OutputFormat;
+using orbica::cli::UnknownOption;
 
-constexpr const char* kUsageLine = "usage: orbica-cli COMMAND [ARGS] | COMMAND --help | --help | --version";
-constexpr const char* kFormatHelp =
-    "  --format F   tsv (the default: the lines described above), csv (a header\n"
-    "               row, then one row per record) or json (one object per run\n"
-    "               with named fields)\n";
+// The text in the user's language, as UTF-8.
+std::string Tr(const char* text) { return QCoreApplication::translate("orbica-cli", text).toStdString(); }
+
+std::string UsageLine() {
+  return Tr(QT_TRANSLATE_NOOP("orbica-cli", "usage: orbica-cli COMMAND [ARGS] | COMMAND --help | --help | --version"));
+}
 
 void PrintUsage(std::ostream& out) {
-  out << kUsageLine << "\n"
-         "Runs in a folder that holds the census files (data.mle, zData.gcd, Otazky.txt, Populace).\n"
-         "CODE is a subpopulation code such as \"3ac12b\"; \"\" or \"Celá\" is the whole population.\n"
-         "Commands marked * accept --format tsv|csv|json. \"orbica-cli COMMAND --help\" describes one.\n\n";
+  out << UsageLine() << "\n"
+      << Tr(QT_TRANSLATE_NOOP(
+             "orbica-cli",
+             "Runs in a folder that holds the census files (data.mle, zData.gcd, Otazky.txt, Populace).\n"
+             "CODE is a subpopulation code such as \"3ac12b\"; \"\" or \"Celá\" is the whole population.\n"
+             "Commands marked * accept --format tsv|csv|json. \"orbica-cli COMMAND --help\" describes one.\n"))
+      << '\n';
   for (const CommandInfo& command : orbica::cli::Commands()) {
     std::string line = std::string(command.formats ? "* " : "  ") + command.synopsis;
     line += line.size() < 28 ? std::string(28 - line.size(), ' ') : "\n" + std::string(28, ' ');
-    out << line << command.summary << '\n';
+    out << line << Tr(command.summary) << '\n';
   }
-  out << "\nExit codes: 0 done, 1 a census file could not be loaded (validate: problems\n"
-         "found), 2 wrong arguments, 3 validate could not read a file at all.\n";
+  out << '\n'
+      << Tr(QT_TRANSLATE_NOOP("orbica-cli",
+                              "Exit codes: 0 done, 1 a census file could not be loaded (validate: problems\n"
+                              "found), 2 wrong arguments, 3 validate could not read a file at all.\n"));
 }
 
 std::string CommandUsage(const CommandInfo& command) {
-  return std::string("usage: orbica-cli ") + command.synopsis + (command.formats ? " [--format F]" : "");
+  return QCoreApplication::translate("orbica-cli", "usage: orbica-cli %1")
+      .arg(QString::fromUtf8(command.synopsis) + (command.formats ? QStringLiteral(" [--format F]") : QString()))
+      .toStdString();
 }
 
 void PrintCommandHelp(const CommandInfo& command) {
-  std::cout << CommandUsage(command) << "\n\n" << command.details;
-  if (command.formats) std::cout << kFormatHelp;
+  std::cout << CommandUsage(command) << "\n\n" << Tr(command.details);
+  if (command.formats)
+    std::cout << Tr(QT_TRANSLATE_NOOP("orbica-cli",
+                                      "  --format F   tsv (the default: the lines described above), csv (a header\n"
+                                      "               row, then one row per record) or json (one object per run\n"
+                                      "               with named fields)\n"));
 }
 
-int Usage(const std::string& message, const char* usage = kUsageLine) {
-  std::cerr << "orbica-cli: " << message << '\n' << usage << '\n';
+int Usage(const QString& message, const std::string& usage = UsageLine()) {
+  std::cerr << "orbica-cli: " << message.toStdString() << '\n' << usage << '\n';
   return orbica::cli::kExitUsage;
 }
 
@@ -84,7 +100,8 @@ int Run(const CommandInfo& command, Args args) {
       std::string value;
       std::size_t words = 0;
       if (args[i] == "--format") {
-        if (i + 1 >= args.size()) return Usage("--format needs a value (tsv, csv or json)", usage.c_str());
+        if (i + 1 >= args.size())
+          return Usage(QCoreApplication::translate("orbica-cli", "--format needs a value (tsv, csv or json)"), usage);
         value = args[i + 1], words = 2;
       } else if (args[i].rfind("--format=", 0) == 0) {
         value = args[i].substr(9), words = 1;
@@ -93,14 +110,17 @@ int Run(const CommandInfo& command, Args args) {
         continue;
       }
       const auto parsed = orbica::cli::ParseOutputFormat(value);
-      if (!parsed) return Usage("bad --format \"" + value + "\" (tsv, csv or json)", usage.c_str());
+      if (!parsed)
+        return Usage(QCoreApplication::translate("orbica-cli", "bad --format \"%1\" (tsv, csv or json)")
+                         .arg(QString::fromStdString(value)),
+                     usage);
       format = *parsed;
       args.erase(args.begin() + static_cast<std::ptrdiff_t>(i), args.begin() + static_cast<std::ptrdiff_t>(i + words));
     }
   }
   if (!command.ownOptions)
     for (std::size_t i = 1; i < args.size(); ++i)
-      if (IsOption(args[i])) return Usage("unknown option \"" + args[i] + "\"", usage.c_str());
+      if (IsOption(args[i])) return Usage(UnknownOption(args[i]), usage);
   const int code = command.run(args, format);
   if (code == orbica::cli::kExitUsage) std::cerr << usage << '\n';
   return code;
@@ -109,6 +129,12 @@ int Run(const CommandInfo& command, Args args) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // The language is settled before anything is printed; a command that draws
+  // gets the GUI application object it needs.
+  bool draws = false;
+  for (const CommandInfo& command : orbica::cli::Commands())
+    if (argc > 1 && command.name == std::string_view(argv[1])) draws = command.draws;
+  const orbica::cli::LanguageSession language(draws);
   if (argc < 2) {
     PrintUsage(std::cerr);
     return orbica::cli::kExitUsage;
@@ -125,10 +151,14 @@ int main(int argc, char** argv) {
     std::cout << "orbica-cli " ORBICA_VERSION "\n";
     return orbica::cli::kExitOk;
   }
-  if (IsOption(args[0])) return Usage("unknown option \"" + args[0] + "\"");
+  if (IsOption(args[0])) return Usage(UnknownOption(args[0]));
   for (const CommandInfo& command : orbica::cli::Commands())
     if (args[0] == command.name) return Run(command, args);
-  std::cerr << "orbica-cli: unknown command \"" << args[0] << "\"\n";
+  std::cerr << "orbica-cli: "
+            << QCoreApplication::translate("orbica-cli", "unknown command \"%1\"")
+                   .arg(QString::fromStdString(args[0]))
+                   .toStdString()
+            << '\n';
   PrintUsage(std::cerr);
   return orbica::cli::kExitUsage;
 }

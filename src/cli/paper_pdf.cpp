@@ -1,5 +1,6 @@
 #include "cli/paper_pdf.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
 #include <QPageLayout>
@@ -12,7 +13,7 @@ namespace orbica::cli {
 bool WritePaperPdf(const std::string& path, std::string& error) {
   QFile source(QStringLiteral(":/sample/paper.html"));
   if (!source.open(QIODevice::ReadOnly)) {
-    error = "the methodology text is missing from the program";
+    error = QCoreApplication::translate("orbica-cli", "the methodology text is missing from the program").toStdString();
     return false;
   }
   const QString html = QString::fromUtf8(source.readAll());
@@ -20,7 +21,9 @@ bool WritePaperPdf(const std::string& path, std::string& error) {
   // planted in the folder is never followed) and renames it over the target.
   QSaveFile file(QString::fromStdString(path));
   if (!file.open(QIODevice::WriteOnly)) {
-    error = "cannot write " + path + ": " + file.errorString().toStdString();
+    error = QCoreApplication::translate("orbica-cli", "cannot write %1: %2")
+                .arg(QString::fromStdString(path), file.errorString())
+                .toStdString();
     return false;
   }
   {
@@ -35,7 +38,7 @@ bool WritePaperPdf(const std::string& path, std::string& error) {
   }
   if (file.size() == 0 || !file.commit()) {
     file.cancelWriting();
-    error = "cannot write " + path;
+    error = QCoreApplication::translate("orbica-cli", "cannot write %1").arg(QString::fromStdString(path)).toStdString();
     return false;
   }
   return true;

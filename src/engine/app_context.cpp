@@ -19,7 +19,7 @@ std::string AppContext::PathOf(const std::string& name) const {
 
 int AppContext::LoadModel() {
   if (model.Load(PathOf(kModelFileName), notifier) != 0) {
-    notifier.Show("Cannot load the model.", kStartupCaption);
+    notifier.Show(MessageId::ModelNotLoaded, MessageId::StartupCaption);
     return -1;
   }
   return 0;
@@ -29,19 +29,18 @@ int AppContext::StartUp() {
   if (LoadModel() != 0) return -1;
   settings.Load(PathOf(kSettingsFileName));
   if (questions.Load(PathOf(kQuestionsFileName), model, notifier) != 1) {
-    notifier.Show("Cannot load question list.", kStartupCaption);
+    notifier.Show(MessageId::QuestionListNotLoaded, MessageId::StartupCaption);
     return -1;
   }
   if (!subpopulations.Build()) {
-    notifier.Show("Cannot load the subpopulation list.", kStartupCaption);
+    notifier.Show(MessageId::SubpopulationListNotLoaded, MessageId::StartupCaption);
     return -1;
   }
   if (!subpopulations.ListingError().empty())
-    notifier.Show("The saved subpopulations could not be read from " + subpopulations.ListingError() +
-                      ". Only the whole population is listed.",
-                  kListNotReadCaption, MessageIcon::Warning);
+    notifier.Show({MessageId::SubpopulationListNotRead, {subpopulations.ListingError()}},
+                  MessageId::ListNotReadCaption, MessageIcon::Warning);
   if (!displayed.Init()) {
-    notifier.Show("Cannot initialize the subpopulation list.", kStartupCaption);
+    notifier.Show(MessageId::SubpopulationListNotInitialized, MessageId::StartupCaption);
     return -1;
   }
   return 0;

@@ -13,8 +13,6 @@
 
 namespace orbica {
 
-inline constexpr const char* kStartupCaption = "Direzu - error";
-
 // File names inside the census folder.
 inline constexpr const char* kModelFileName = "data.mle";
 inline constexpr const char* kCountsFileName = "zData.gcd";

@@ -70,9 +70,8 @@ std::size_t InputFile::Read(void* buffer, std::size_t size) {
   return got;
 }
 
-std::string NotRegularFileMessage(const std::string& path) {
-  return "\"" + std::filesystem::path(path).filename().string() +
-         "\" is not a regular file (a named pipe, device or folder); it is not read.";
+Message NotRegularFileMessage(const std::string& path) {
+  return {MessageId::NotRegularFile, {std::filesystem::path(path).filename().string()}};
 }
 
 InputStatus ReadInputFile(const std::string& path, std::vector<unsigned char>& bytes, std::uint64_t maxBytes,

@@ -8,6 +8,8 @@
 #include <type_traits>
 #include <vector>
 
+#include "model/message.h"
+
 namespace orbica {
 
 namespace detail {
@@ -77,7 +79,7 @@ class InputFile {
 
 // What the user is told when `path` is refused for not being a regular file;
 // names the file.
-std::string NotRegularFileMessage(const std::string& path);
+Message NotRegularFileMessage(const std::string& path);
 
 // Reads at most `maxBytes` of a file (by default all of it), through InputFile.
 // `bytes` is sized once from the file's size, so a file costs its own size in

@@ -19,13 +19,10 @@ std::uint64_t CModel::RequiredFileSize(std::uint64_t components) {
 
 namespace {
 
-std::string TruncatedMessage(std::uint64_t holds, unsigned components) {
-  if (holds < kModelHeaderBytes) return "The parameters file is truncated: its header is incomplete.";
-  char text[200];
-  std::snprintf(text, sizeof text, "The parameters file is truncated: it holds %llu bytes, a model of %u components needs %llu.",
-                static_cast<unsigned long long>(holds), components,
-                static_cast<unsigned long long>(CModel::RequiredFileSize(components)));
-  return text;
+Message TruncatedMessage(std::uint64_t holds, unsigned components) {
+  if (holds < kModelHeaderBytes) return MessageId::TruncatedHeader;
+  return {MessageId::Truncated,
+          {std::to_string(holds), std::to_string(components), std::to_string(CModel::RequiredFileSize(components))}};
 }
 
 }  // namespace
@@ -35,8 +32,9 @@ int CModel::Load(const std::string& fileName, Notifier& notifier, bool withCount
   InputFile file;
   const InputStatus opened = file.Open(fileName);
   if (opened != InputStatus::Ok) {
-    notifier.Show(opened == InputStatus::NotRegular ? NotRegularFileMessage(fileName) : "Parameters file not opened",
-                  kLoadCaption);
+    notifier.Show(opened == InputStatus::NotRegular ? NotRegularFileMessage(fileName)
+                                                    : Message(MessageId::ParametersNotOpened),
+                  MessageId::LoadCaption);
     return -1;
   }
   unsigned char header[kModelHeaderBytes];
@@ -44,14 +42,14 @@ int CModel::Load(const std::string& fileName, Notifier& notifier, bool withCount
   const std::uint16_t storedComponents = headerBytes == sizeof header ? ReadLE<std::uint16_t>(header + 8) : 0;
   if (headerBytes < sizeof header || file.Size() < RequiredFileSize(storedComponents)) {
     notifier.Show(TruncatedMessage(headerBytes < sizeof header ? headerBytes : file.Size(), storedComponents),
-                  kLoadCaption);
+                  MessageId::LoadCaption);
     return -1;
   }
   const std::size_t c = storedComponents;
-  auto fail = [&](const std::string& text) {
+  auto fail = [&](const Message& text) {
     std::vector<double>().swap(weights_);
     std::vector<double>().swap(rows_);
-    notifier.Show(text, kLoadCaption);
+    notifier.Show(text, MessageId::LoadCaption);
     return -1;
   };
   // The file is read piece by piece straight into the slot layout: memory is
@@ -62,7 +60,7 @@ int CModel::Load(const std::string& fileName, Notifier& notifier, bool withCount
     rows_.assign(c * kSlotCount, 0.0);
     packed.resize(std::max<std::size_t>(c, kFlatAnswerCount) * 8);
   } catch (const std::bad_alloc&) {
-    return fail("Not enough memory");
+    return fail(MessageId::NoMemory);
   }
   std::uint64_t read = sizeof header;
   // A file that shrinks while it is read is as truncated as one that was short.
@@ -93,7 +91,7 @@ int CModel::Load(const std::string& fileName, Notifier& notifier, bool withCount
     if (counts_.Load(countsPath.string(), respondents_, notifier) == CObservedCounts::kNoMemory) {
       components_ = 0;
       respondents_ = 0;
-      return fail("Not enough memory");
+      return fail(MessageId::NoMemory);
     }
   } else {
     counts_.Insert(nullptr, 0, respondents_);
@@ -105,8 +103,8 @@ int CModel::Load(const std::string& fileName, Notifier& notifier, bool withCount
   stride_ = kSlotCount;
   ownsArrays_ = true;
   // Such a model is still used as stored, but the user hears about it once.
-  if (const std::string warning = UnusableValuesWarning(*this, fileName); !warning.empty())
-    notifier.Show(warning, kLoadCaption, MessageIcon::Warning);
+  if (HasUnusableValues(*this))
+    notifier.Show(UnusableValuesWarning(*this, fileName), MessageId::LoadCaption, MessageIcon::Warning);
   return 0;
 }
 

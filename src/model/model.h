@@ -13,7 +13,6 @@
 
 namespace orbica {
 
-inline constexpr const char* kLoadCaption = "Chyba při načítání";
 inline constexpr std::size_t kModelHeaderBytes = 12;
 
 class CModel {

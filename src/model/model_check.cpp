@@ -74,17 +74,15 @@ bool HasUnusableValues(const CModel& model) {
   return false;
 }
 
-std::string UnusableValuesWarning(const CModel& model, const std::string& fileName) {
-  if (!HasUnusableValues(model)) return {};
+Message UnusableValuesWarning(const CModel& model, const std::string& fileName) {
   const std::string name = std::filesystem::path(fileName).filename().string();
   const std::vector<ModelProblem> problems = CheckModelValues(model);
-  std::string text = "The model " + name +
-                     " holds weights or probabilities that are not a number, infinite or negative. They are used as "
-                     "stored; graphs show the shares computed from them as missing.\n";
-  for (std::size_t i = 0; i < problems.size() && i < kWarningLines; ++i) text += "\n" + name + ": " + problems[i].text;
+  // The problem lines are the ones validate prints, each after a line break.
+  std::string lines;
+  for (std::size_t i = 0; i < problems.size() && i < kWarningLines; ++i) lines += "\n" + name + ": " + problems[i].text;
   if (problems.size() > kWarningLines)
-    text += "\n(" + std::to_string(problems.size() - kWarningLines) + " more; orbica-cli validate lists them)";
-  return text;
+    return {MessageId::UnusableValuesMore, {name, lines, std::to_string(problems.size() - kWarningLines)}};
+  return {MessageId::UnusableValues, {name, lines}};
 }
 
 }  // namespace orbica

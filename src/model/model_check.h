@@ -24,8 +24,8 @@ std::vector<ModelProblem> CheckModelValues(const CModel& model);
 // True when a weight or probability is not a number, infinite or negative.
 bool HasUnusableValues(const CModel& model);
 
-// The start-up warning about a model with unusable values, listing the first
-// problems CheckModelValues finds; empty when every value can be used.
-std::string UnusableValuesWarning(const CModel& model, const std::string& fileName);
+// The start-up warning about a model with unusable values (HasUnusableValues),
+// listing the first problems CheckModelValues finds.
+Message UnusableValuesWarning(const CModel& model, const std::string& fileName);
 
 }  // namespace orbica

@@ -4,12 +4,12 @@
 
 namespace orbica {
 
-void RecordingNotifier::Show(const std::string& text, const std::string& caption, MessageIcon icon) {
-  messages.push_back({text, caption, icon, false});
+void RecordingNotifier::Show(const orbica::Message& text, const orbica::Message& caption, MessageIcon icon) {
+  messages.push_back({English(text), English(caption), icon, false, text, caption});
 }
 
-Reply RecordingNotifier::Ask(const std::string& text, const std::string& caption) {
-  messages.push_back({text, caption, MessageIcon::Question, true});
+Reply RecordingNotifier::Ask(const orbica::Message& text, const orbica::Message& caption) {
+  messages.push_back({English(text), English(caption), MessageIcon::Question, true, text, caption});
   if (replies.empty()) return Reply::No;
   const Reply reply = replies.front();
   replies.pop_front();
@@ -23,12 +23,17 @@ std::vector<std::string> RecordingNotifier::Texts() const {
   return texts;
 }
 
-void StreamNotifier::Show(const std::string& text, const std::string& caption, MessageIcon) {
-  out_ << caption << ": " << text << '\n';
+void StreamNotifier::Write(const Message& text, const Message& caption) {
+  if (wording_)
+    out_ << wording_(caption) << ": " << wording_(text) << '\n';
+  else
+    out_ << English(caption) << ": " << English(text) << '\n';
 }
 
-Reply StreamNotifier::Ask(const std::string& text, const std::string& caption) {
-  out_ << caption << ": " << text << '\n';
+void StreamNotifier::Show(const Message& text, const Message& caption, MessageIcon) { Write(text, caption); }
+
+Reply StreamNotifier::Ask(const Message& text, const Message& caption) {
+  Write(text, caption);
   return reply_;
 }
 

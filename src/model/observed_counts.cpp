@@ -39,11 +39,11 @@ int CObservedCounts::Load(const std::string& path, std::int32_t respondents, Not
   InputFile file;
   const InputStatus opened = file.Open(path);
   if (opened == InputStatus::NotRegular) {
-    notifier.Show(NotRegularFileMessage(path), "File not found");
+    notifier.Show(NotRegularFileMessage(path), MessageId::FileNotFoundCaption);
     return -1;
   }
   if (opened != InputStatus::Ok) {
-    notifier.Show("Cannot open the zdata.gcd file", "File not found");
+    notifier.Show(MessageId::CountsNotOpened, MessageId::FileNotFoundCaption);
     return -1;
   }
   // Read a block of records at a time: memory stays with the tree, whose size

@@ -132,16 +132,14 @@ bool CPopulace::Write(const std::string& folder, Notifier& notifier, FileAccess&
   std::filesystem::create_directories(folder, ec);
   std::string error;
   if (!files.Write(path, bytes, error)) {
-    notifier.Show("The subpopulation \"" + Name() + "\" could not be saved to \"" + path + "\" (" + error +
-                      "). It stays in the list until the program ends" +
-                      (fileName_ ? "; its previous file \"" + *fileName_ + "\" is unchanged." : "."),
-                  kNotSavedCaption, MessageIcon::Warning);
+    notifier.Show(fileName_ ? Message(MessageId::SubpopulationNotWrittenOldKept, {Name(), path, error, *fileName_})
+                            : Message(MessageId::SubpopulationNotWritten, {Name(), path, error}),
+                  MessageId::NotSavedCaption, MessageIcon::Warning);
     return false;
   }
   if (oldIsOtherFile && !files.Remove(*fileName_, error))
-    notifier.Show("The subpopulation was saved to \"" + path + "\", but its previous file \"" + *fileName_ +
-                      "\" could not be deleted (" + error + ").",
-                  kNotSavedCaption, MessageIcon::Warning);
+    notifier.Show({MessageId::OldFileNotDeleted, {path, *fileName_, error}}, MessageId::NotSavedCaption,
+                  MessageIcon::Warning);
   fileName_ = path;
   return true;
 }
@@ -154,13 +152,13 @@ EditResult EditAnswer(CBasePopulace& population, int q, int a, bool allow, const
   if (allow) {
     if (mask & bit) return EditResult::Accepted;
     if (population.ConstrainedQuestions() >= kMaxConstrainedQuestions) {
-      notifier.Show(kTooManyConditionsText, kEditCaption);
+      notifier.Show(MessageId::TooManyConditions, MessageId::ProgramCaption);
       return EditResult::TooManyConditions;
     }
     mask |= bit;
     if (population.Size(model) < kMinSubpopulationSize) {
       mask &= ~bit;
-      notifier.Show(kTooSmallText, kEditCaption);
+      notifier.Show(MessageId::TooSmall, MessageId::ProgramCaption);
       return EditResult::TooSmall;
     }
     return EditResult::Accepted;
@@ -169,7 +167,7 @@ EditResult EditAnswer(CBasePopulace& population, int q, int a, bool allow, const
   mask &= ~bit;
   if (population.Size(model) < kMinSubpopulationSize) {
     mask |= bit;
-    notifier.Show(kTooSmallText, kEditCaption);
+    notifier.Show(MessageId::TooSmall, MessageId::ProgramCaption);
     return EditResult::TooSmall;
   }
   return EditResult::Accepted;

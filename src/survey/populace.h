@@ -25,12 +25,6 @@ inline constexpr std::size_t kMaxNameBytes = 255;
 // Appended to the file name of a ".pop" file that cannot be read, as its list name.
 inline constexpr const char* kUnreadableMark = " (cannot be read)";
 
-// Messages of the editing rules and of saving.
-inline constexpr const char* kTooManyConditionsText = "Too many conditions or too small subpopulation!";
-inline constexpr const char* kTooSmallText = "Defined subpopulation is too small!";
-inline constexpr const char* kEditCaption = "Orbica";
-inline constexpr const char* kNotSavedCaption = "Subpopulation not saved";
-
 class CBasePopulace {
  public:
   // A new whole population with the given identity (raises the highest identity).

@@ -14,9 +14,6 @@ namespace orbica {
 
 namespace {
 
-constexpr const char* kCannotOpen = "Cannot load the question descriptions.";
-constexpr const char* kInconsistent = "Model file and its descritpion aren't consistent.";
-constexpr const char* kMalformed = "Inconsistency in model file description";
 constexpr const char* kDefaultQuestion = "Question";
 constexpr const char* kDefaultLongAnswer = "answer";
 constexpr const char* kDefaultShortAnswer = "Ans";
@@ -42,7 +39,7 @@ std::string DecodeDescription(const std::vector<unsigned char>& bytes, const std
   const std::string_view raw(reinterpret_cast<const char*>(bytes.data()), bytes.size());
   DecodedText decoded = DecodeText(raw);
   if (!decoded.badSequences.empty())
-    notifier.Show(BadUtf8Message(fileName, raw, decoded.badSequences), kLoadCaption, MessageIcon::Warning);
+    notifier.Show(BadUtf8Message(fileName, raw, decoded.badSequences), MessageId::LoadCaption, MessageIcon::Warning);
   std::string& text = decoded.text;
   if (text.starts_with("\xEF\xBB\xBF")) text.erase(0, 3);
   std::string out;
@@ -149,7 +146,7 @@ int CQuestionList::Load(const std::string& fileName, const CModel& model, Notifi
     return LoadText(fileName, model, notifier);
   } catch (const std::bad_alloc&) {
     *this = CQuestionList();
-    notifier.Show("Not enough memory", kLoadCaption);
+    notifier.Show(MessageId::NoMemory, MessageId::LoadCaption);
     return -1;
   }
 }
@@ -161,9 +158,9 @@ int CQuestionList::LoadText(const std::string& fileName, const CModel& model, No
     std::vector<unsigned char> bytes;
     switch (ReadInputFile(fileName, bytes)) {
       case InputStatus::Ok: break;
-      case InputStatus::NotRegular: notifier.Show(NotRegularFileMessage(fileName), kLoadCaption); return -1;
-      case InputStatus::NoMemory: notifier.Show("Not enough memory", kLoadCaption); return -1;
-      default: notifier.Show(kCannotOpen, kLoadCaption); return -1;
+      case InputStatus::NotRegular: notifier.Show(NotRegularFileMessage(fileName), MessageId::LoadCaption); return -1;
+      case InputStatus::NoMemory: notifier.Show(MessageId::NoMemory, MessageId::LoadCaption); return -1;
+      default: notifier.Show(MessageId::QuestionsNotOpened, MessageId::LoadCaption); return -1;
     }
     text = DecodeDescription(bytes, fileName, notifier);
   }
@@ -172,13 +169,13 @@ int CQuestionList::LoadText(const std::string& fileName, const CModel& model, No
   const int questionCount = static_cast<int>(model.AnswerTable().size()) - 1;
   long long value = 0;
   if (!reader.Integer(value) || value != questionCount) {
-    notifier.Show(kInconsistent, kLoadCaption);
+    notifier.Show(MessageId::QuestionsInconsistent, MessageId::LoadCaption);
     return -1;
   }
   std::vector<int> counts(static_cast<std::size_t>(questionCount));
   for (int& count : counts) {
     if (!reader.Integer(value) || value < 0 || value > 1000) {
-      notifier.Show(kInconsistent, kLoadCaption);
+      notifier.Show(MessageId::QuestionsInconsistent, MessageId::LoadCaption);
       return -1;
     }
     count = static_cast<int>(value);
@@ -200,7 +197,7 @@ int CQuestionList::LoadText(const std::string& fileName, const CModel& model, No
 
   for (int q = 0; q < questionCount; ++q) {
     if (counts[static_cast<std::size_t>(q)] != model.AnswerCount(q)) {
-      notifier.Show(kInconsistent, kLoadCaption);
+      notifier.Show(MessageId::QuestionsInconsistent, MessageId::LoadCaption);
       return -1;
     }
   }
@@ -248,7 +245,7 @@ int CQuestionList::LoadText(const std::string& fileName, const CModel& model, No
         shortTexts_[static_cast<std::size_t>(first + a)] = kDefaultShortAnswer;
       }
     }
-    notifier.Show(kMalformed, kLoadCaption);
+    notifier.Show(MessageId::QuestionsMalformed, MessageId::LoadCaption);
   }
 
   order_.resize(static_cast<std::size_t>(questionCount));

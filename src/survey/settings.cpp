@@ -80,10 +80,8 @@ bool CSettings::Save(const std::string& path, Notifier& notifier) const {
   const std::vector<unsigned char> bytes = Bytes();
   std::string error;
   if (WriteFileAtomically(path, bytes.data(), bytes.size(), &error)) return true;
-  notifier.Show("The settings could not be saved to \"" + path + "\" (" + error +
-                    "). Colours, options and window positions of this session are lost; the previous file is "
-                    "unchanged.",
-                kSettingsNotSavedCaption, MessageIcon::Warning);
+  notifier.Show({MessageId::SettingsNotSaved, {path, error}}, MessageId::SettingsNotSavedCaption,
+                MessageIcon::Warning);
   return false;
 }
 

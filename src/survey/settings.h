@@ -32,8 +32,6 @@ inline constexpr int kDockNone = 0, kDockFloating = 1, kDockTop = 50, kDockBotto
 inline constexpr int kMaxLoadedPlacements = 5;
 inline constexpr int kMinPlacementExtent = 10;
 
-inline constexpr const char* kSettingsNotSavedCaption = "Settings not saved";
-
 struct PlacementRecord {
   std::int32_t x = 0, y = 0, width = 0, height = 0, dock = kDockNone, key = 0;
   bool operator==(const PlacementRecord&) const = default;

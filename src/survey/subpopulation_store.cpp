@@ -64,17 +64,17 @@ bool CSubpopulationList::Remove(int identity, Notifier& notifier) {
                                [&](const auto& entry) { return entry->Identity() == identity; });
   if (it == entries_.end()) return false;
   CPopulace& entry = **it;
-  const auto refuse = [&](const std::string& why) {
-    notifier.Show("The subpopulation \"" + entry.Name() + "\" could not be deleted: " + why + " It stays in the list.",
-                  kNotDeletedCaption, MessageIcon::Warning);
+  const auto refuse = [&](MessageId why, std::vector<std::string> details) {
+    details.insert(details.begin(), entry.Name());
+    notifier.Show({why, std::move(details)}, MessageId::NotDeletedCaption, MessageIcon::Warning);
     return false;
   };
-  if (readOnly_) return refuse("the census is open read-only.");
+  if (readOnly_) return refuse(MessageId::NotDeletedReadOnly, {});
   const auto& file = entry.FileName();
-  if (!entry.Readable()) return refuse("its file \"" + *file + "\" cannot be read and is left as it is.");
+  if (!entry.Readable()) return refuse(MessageId::NotDeletedUnreadable, {*file});
   std::string error;
   if (file && Users(&entry, *file).empty() && !files_.Remove(*file, error))
-    return refuse("its file \"" + *file + "\" cannot be removed (" + error + ").");
+    return refuse(MessageId::NotDeletedNotRemoved, {*file, error});
   entries_.erase(it);
   return true;
 }
@@ -82,8 +82,8 @@ bool CSubpopulationList::Remove(int identity, Notifier& notifier) {
 CPopulace* CSubpopulationList::Store(CBasePopulace& population, int identity, Notifier& notifier, bool* written) {
   if (written) *written = false;
   if (readOnly_) {
-    notifier.Show("The census is open read-only: the subpopulation \"" + population.Name() + "\" is not saved.",
-                  kNotSavedCaption, MessageIcon::Warning);
+    notifier.Show({MessageId::NotSavedReadOnly, {population.Name()}}, MessageId::NotSavedCaption,
+                  MessageIcon::Warning);
     return nullptr;
   }
   CPopulace* entry = nullptr;
@@ -95,15 +95,14 @@ CPopulace* CSubpopulationList::Store(CBasePopulace& population, int identity, No
   const std::vector<const CPopulace*> owners = Users(entry, path);
   for (const CPopulace* owner : owners)
     if (!owner->Readable()) {
-      notifier.Show("The subpopulation \"" + population.Name() + "\" is not saved: its file \"" + path +
-                        "\" exists but cannot be read, and is left as it is.",
-                    kNotSavedCaption, MessageIcon::Warning);
+      notifier.Show({MessageId::NotSavedUnreadableFile, {population.Name(), path}}, MessageId::NotSavedCaption,
+                    MessageIcon::Warning);
       return nullptr;
     }
   if (!owners.empty()) {
-    const std::string question =
-        "A saved subpopulation \"" + owners.front()->Name() + "\" has the same conditions. Replace it?";
-    if (notifier.AskYesNo(question, kReplaceCaption) != Reply::Yes) return nullptr;
+    if (notifier.AskYesNo({MessageId::ReplaceQuestion, {owners.front()->Name()}}, MessageId::ReplaceCaption) !=
+        Reply::Yes)
+      return nullptr;
     std::erase_if(entries_, [&](const auto& e) { return std::find(owners.begin(), owners.end(), e.get()) != owners.end(); });
   }
 
@@ -164,7 +163,7 @@ bool CDisplayedSubpopulations::Select(int slot, int key) {
   if (!EntryFor(slot, key)) return true;
   Slot& s = slots_[static_cast<std::size_t>(slot)];
   if (s.modified && s.population) {
-    switch (notifier_.Ask(kNotSavedQuestion, kNotSavedQuestionCaption)) {
+    switch (notifier_.Ask(MessageId::NotSavedQuestion, MessageId::ChangedCaption)) {
       case Reply::Cancel:
         return false;
       case Reply::Yes: {

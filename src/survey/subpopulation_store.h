@@ -15,12 +15,6 @@ namespace orbica {
 inline constexpr int kDisplaySlots = 4;
 inline constexpr int kResultSlot = 3;
 
-inline constexpr const char* kNotSavedQuestion = "Subpopulation hasn't been saved. Save?";
-inline constexpr const char* kNotSavedQuestionCaption = "Subpopulation changed";
-inline constexpr const char* kNotDeletedCaption = "Subpopulation not deleted";
-inline constexpr const char* kReplaceCaption = "Subpopulation exists";
-inline constexpr const char* kListNotReadCaption = "Saved subpopulations not read";
-
 class CSubpopulationList {
  public:
   // `folder` is the "Populace" folder.

@@ -142,13 +142,13 @@ int LineOfOffset(std::string_view bytes, std::size_t offset) {
   return 1 + static_cast<int>(std::count(before.begin(), before.end(), '\n'));
 }
 
-std::string BadUtf8Message(const std::string& path, std::string_view bytes, const std::vector<std::size_t>& badSequences) {
-  if (badSequences.empty()) return {};
-  std::string text = std::filesystem::path(path).filename().string() + " is not valid UTF-8 on line " +
-                     std::to_string(LineOfOffset(bytes, badSequences.front()));
-  if (badSequences.size() == 2) text += " and in 1 more place";
-  if (badSequences.size() > 2) text += " and in " + std::to_string(badSequences.size() - 1) + " more places";
-  return text + "; the bad bytes are shown as \"\xEF\xBF\xBD\".";
+Message BadUtf8Message(const std::string& path, std::string_view bytes, const std::vector<std::size_t>& badSequences) {
+  std::vector<std::string> args = {std::filesystem::path(path).filename().string(),
+                                   std::to_string(LineOfOffset(bytes, badSequences.empty() ? 0 : badSequences.front()))};
+  if (badSequences.size() <= 1) return {MessageId::BadUtf8, std::move(args)};
+  if (badSequences.size() == 2) return {MessageId::BadUtf8OneMore, std::move(args)};
+  args.push_back(std::to_string(badSequences.size() - 1));
+  return {MessageId::BadUtf8More, std::move(args)};
 }
 
 std::string ToUtf8(std::string_view text) { return DecodeText(text).text; }

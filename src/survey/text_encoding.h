@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "model/message.h"
+
 namespace orbica {
 
 // True when `text` is well-formed UTF-8 (no overlong forms, no surrogates, nothing above U+10FFFF).
@@ -30,8 +32,9 @@ struct DecodedText {
 DecodedText DecodeText(std::string_view bytes);
 
 // "FILE is not valid UTF-8 on line L ...": the report of DecodeText's bad
-// sequences (offsets into `bytes`), naming the first line and counting the rest.
-std::string BadUtf8Message(const std::string& path, std::string_view bytes, const std::vector<std::size_t>& badSequences);
+// sequences (offsets into `bytes`, at least one), naming the first line and
+// counting the rest.
+Message BadUtf8Message(const std::string& path, std::string_view bytes, const std::vector<std::size_t>& badSequences);
 
 // Line (from 1) of byte `offset` of `bytes`.
 int LineOfOffset(std::string_view bytes, std::size_t offset);

@@ -57,11 +57,11 @@ int ThreadCount() {
 
 // Records messages and whether all came on the user-interface thread.
 struct ThreadNotifier final : Notifier {
-  void Show(const std::string& text, const std::string& caption, MessageIcon) override {
-    texts.push_back(text + " | " + caption);
+  void Show(const Message& text, const Message& caption, MessageIcon) override {
+    texts.push_back(English(text) + " | " + English(caption));
     onUiThread = onUiThread && QThread::currentThread() == qApp->thread();
   }
-  Reply Ask(const std::string&, const std::string&) override { return Reply::No; }
+  Reply Ask(const Message&, const Message&) override { return Reply::No; }
   std::vector<std::string> texts;
   bool onUiThread = true;
 };

@@ -172,7 +172,7 @@ class AppCensusTest : public QObject {
     app->Context().displayed.SetModified(0, true);
     notifier.replies = {Reply::Cancel};
     QVERIFY(!session.Open(Path(*second_)));
-    QCOMPARE(notifier.Texts(), std::vector<std::string>{kNotSavedQuestion});
+    QCOMPARE(notifier.Texts(), std::vector<std::string>{English(MessageId::NotSavedQuestion)});
     QCOMPARE(session.App(), app);
     QVERIFY(!frame.isNull());
     session.Finish();

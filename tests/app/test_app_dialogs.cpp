@@ -182,20 +182,22 @@ class DialogsTest : public QObject {
                                                  : QStringLiteral("Show subpopulation 2"));
   }
 
-  // The engine's fixed message texts reach the user translated; others stay as they are.
-  void engineTextsAreTranslated() {
+  // The engine's messages reach the user translated, with their arguments
+  // inserted as they are; in English they are the engine's own texts.
+  void engineMessagesAreTranslated() {
+    for (int id = 1; id < kMessageIdCount; ++id)
+      QCOMPARE(QString::fromUtf8(CataloguedPattern(static_cast<MessageId>(id))),
+               QString::fromUtf8(EnglishPattern(static_cast<MessageId>(id))));
+    const Message replace(MessageId::ReplaceQuestion, {"Praha 100% %2"});
     QVERIFY(InstallTranslations(QLocale(QLocale::Czech)));
-    QCOMPARE(QCoreApplication::translate("orbica::engine", "Defined subpopulation is too small!"),
-             QStringLiteral("Definovaná subpopulace je příliš malá!"));
-    QCOMPARE(QCoreApplication::translate("orbica::engine", "Chyba při načítání"), QStringLiteral("Chyba při načítání"));
-    QCOMPARE(QCoreApplication::translate("orbica::engine", "not a catalogued text"),
-             QStringLiteral("not a catalogued text"));
+    QCOMPARE(TranslatedMessage(MessageId::LoadCaption), QStringLiteral("Chyba při načítání"));
+    QCOMPARE(TranslatedMessage(Message::Plain("Praha %1")), QStringLiteral("Praha %1"));
     // Every kind of box shows its caption and text in Czech.
     QtNotifier boxes;
     const std::function<void()> asks[] = {
-        [&] { boxes.Show("Cannot load the model.", "Subpopulation exists", MessageIcon::Warning); },
-        [&] { boxes.Ask("Cannot load the model.", "Subpopulation exists"); },
-        [&] { boxes.AskYesNo("Cannot load the model.", "Subpopulation exists"); },
+        [&] { boxes.Show(replace, MessageId::ReplaceCaption, MessageIcon::Warning); },
+        [&] { boxes.Ask(replace, MessageId::ReplaceCaption); },
+        [&] { boxes.AskYesNo(replace, MessageId::ReplaceCaption); },
     };
     for (const auto& ask : asks) {
       QString title, text;
@@ -206,11 +208,11 @@ class DialogsTest : public QObject {
       });
       ask();
       QCOMPARE(title, QStringLiteral("Subpopulace již existuje"));
-      QCOMPARE(text, QStringLiteral("Nelze načíst model."));
+      QCOMPARE(text, QStringLiteral("Uložená subpopulace „Praha 100% %2“ má stejné podmínky. Nahradit ji?"));
     }
     QVERIFY(!InstallTranslations(QLocale(QLocale::English)));
-    QCOMPARE(QCoreApplication::translate("orbica::engine", "Defined subpopulation is too small!"),
-             QStringLiteral("Defined subpopulation is too small!"));
+    QCOMPARE(TranslatedMessage(replace).toStdString(), English(replace));
+    QCOMPARE(TranslatedMessage(MessageId::TooSmall), QStringLiteral("Defined subpopulation is too small!"));
   }
 };
 

@@ -676,7 +676,7 @@ class AppShellTest : public QObject {
       flags = box->windowFlags();
       box->accept();
     });
-    boxes.Show("Cannot load the model.", "Direzu - error", MessageIcon::None);
+    boxes.Show(MessageId::ModelNotLoaded, MessageId::StartupCaption, MessageIcon::None);
     QCOMPARE(icon, QMessageBox::Critical);
     QCOMPARE(owner, started.app->MainFrame());
     QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));

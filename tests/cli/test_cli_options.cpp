@@ -76,6 +76,7 @@ TEST(CliOptions, UnknownOptionsExitTwoWithTheUsageLine) {
                         Case{"prob --exact 7b", "prob CODE"}, Case{"dist 7 -q ''", "dist Q CODE"},
                         Case{"pops --format", "pops"}, Case{"dist --format xml 7 ''", "dist Q CODE"},
                         Case{"sample -d", "sample DIR"}, Case{"sample out --colour red", "sample DIR"},
+                        Case{"sample --seed 2 a b", "sample DIR"},
                         Case{"render --frob", "render --style"}, Case{"validate --strict", "validate"},
                         Case{"validate --format json", "validate"}, Case{"analyze --criterion 1 --deep 2", "analyze"},
                         Case{"paper --landscape", "paper FILE"}}) {
@@ -229,6 +230,32 @@ TEST_F(CliFormats, TableGivesTheNumbersOnly) {
   EXPECT_EQ(table.json["total"].toInteger(), counts.grandTotal);
   EXPECT_EQ(table.json["top"].toInt(), 2);
   EXPECT_EQ(table.json["left"].toInt(), 7);
+}
+
+// In a Czech session the texts for people are Czech; the data of every form
+// stay English, byte for byte.
+TEST_F(CliFormats, CzechSessionTranslatesTextsButNotTheData) {
+  const char* previous = std::getenv("LANGUAGE");
+  const std::string saved = previous ? previous : "";
+  const auto inCzech = [](const std::string& args) {
+    setenv("LANGUAGE", "cs", 1);
+    const CliRun run = RunCli(*dir_, args);
+    unsetenv("LANGUAGE");
+    return run;
+  };
+  const CliRun usage = inCzech("analyze --criterion 4");
+  EXPECT_EQ(usage.exit, 2);
+  EXPECT_EQ(usage.err.rfind("orbica-cli: kritérium 4 potřebuje --first\npoužití: orbica-cli analyze ", 0), 0u)
+      << usage.err;
+  EXPECT_EQ(inCzech("prob 99z").err.rfind("orbica-cli: chybný kód „99z“", 0), 0u);
+  for (const std::string args : {"analyze --criterion 0 --threads 1", "analyze --criterion 2 --first 7 --format csv",
+                                 "table 2 7 5c", "dist 9 5c --format json", "pops"}) {
+    const CliRun czech = inCzech(args), english = RunCli(*dir_, args);
+    EXPECT_EQ(czech.exit, 0) << args << ": " << czech.err;
+    EXPECT_FALSE(english.out.empty()) << args;
+    EXPECT_EQ(czech.out, english.out) << args;
+  }
+  if (previous) setenv("LANGUAGE", saved.c_str(), 1);
 }
 
 TEST(CliReport, TextsAreQuotedForCsvAndEscapedForJson) {

@@ -145,8 +145,10 @@ TEST(SampleCensusOptions, PlantedLinksAtTemporaryNamesAreNotFollowed) {
   for (const char* name : {"data.mle", "zData.gcd", "Otazky.txt", "start.rtf", "paper.pdf", "Populace/2b13g.pop",
                            "Populace/3fg4fg7c.pop", "Populace/6m8b.pop"})
     std::filesystem::create_symlink(victim, (sample / name).string() + ".tmp");
-  const test::CliRun run = test::RunCli(dir, "sample sample --components 2 --respondents 1000");
+  // Options may come before the folder too.
+  const test::CliRun run = test::RunCli(dir, "sample --components 2 sample --respondents 1000");
   EXPECT_EQ(run.exit, 0) << run.err;
+  EXPECT_EQ(run.out.rfind("wrote a census of 2 components, 1000 respondents and ", 0), 0u) << run.out;
   EXPECT_EQ(test::ReadText(victim), "precious");
   EXPECT_GT(std::filesystem::file_size(sample / "paper.pdf"), 0u);
 }
