@@ -3,13 +3,15 @@
 // joint and single probabilities recomputed inside the pair loop), on the same
 // census, runs interleaved pair by pair, with a check that both rank the same
 // conditions with the same numbers; then the fast search on the whole file
-// against its targets and the arithmetic floor, and the peak memory of
+// against its targets (criteria 0 and 4: the whole orbica-cli analyze process)
+// and the arithmetic floor, and the peak memory of
 // orbica-cli analyze (built beside this program) on 100,000 and on 3.5 million
 // records.
 //   bench_analysis [CENSUS_FOLDER [--memory-only]]
 // Without a folder it makes (once) a sample census of 256 components. Exit status
 // 1 when a ranking differs, 2 when a target is missed.
 #include <fcntl.h>
+#include <spawn.h>
 #include <sys/ptrace.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -27,6 +29,7 @@
 #include <filesystem>
 #include <fstream>
 #include <mutex>
+#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -217,8 +220,33 @@ struct Case {
   int logs;             // library logarithms per condition
   int divisions;        // divisions per condition
   double target;        // seconds for the whole file on 2 threads, 0 = none
-  bool wholeRun;        // the target covers the whole run (model and texts loaded, then the search)
+  bool wholeRun;        // the target covers a whole `orbica-cli analyze` process
+  const char* cliChoices;  // its --first/--second words, "" for none
 };
+
+// Seconds of one whole `orbica-cli analyze` process in `folder` with `args`
+// (start-up, loading, search and output), or -1 when it fails.
+double CliSeconds(const std::string& cli, const std::string& folder, const std::vector<std::string>& args) {
+  std::vector<char*> argv;
+  argv.push_back(const_cast<char*>(cli.c_str()));
+  for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+  argv.push_back(nullptr);
+  // Spawned without copying this process's page tables, which a fork of a
+  // benchmark holding the whole records file would add to the time.
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
+  posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+  posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+  const auto start = std::chrono::steady_clock::now();
+  pid_t child = -1;
+  const int spawned = posix_spawn(&child, cli.c_str(), &actions, nullptr, argv.data(), environ);
+  posix_spawn_file_actions_destroy(&actions);
+  if (spawned != 0) return -1.0;
+  int status = 0;
+  if (waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0) return -1.0;
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
 
 // The peak resident memory (VmHWM) of `orbica-cli analyze --criterion 0 --length 3`
 // run in `folder`, in KiB: the process is traced and read just before it exits.
@@ -304,14 +332,17 @@ int main(int argc, char** argv) {
   // The targets of criteria 0, 2 and 4 are set for the census of 256 components.
   const double smaller = components < 1024 ? 1.0 : 0.0;
   const Case cases[] = {
-      {"criterion 0, length 3", 0, -1, -1, 1, 3 + 2, 0, 0, 0.040 * smaller, true},
+      {"criterion 0, length 3", 0, -1, -1, 1, 3 + 2, 0, 0, 0.040 * smaller, true, ""},
       {"criterion 4, answers 5c and 7a, length 3", 4, AnswerSlot(4, 2), AnswerSlot(6, 0), 1, 3 + 4, 0, 0,
-       0.040 * smaller, true},
+       0.040 * smaller, true, "--first 5c --second 7a"},
       {"criterion 2, question 1 (15 answers), length 3", 2, 0, -1, 10 * scale, 3 + 2 * 15, 15 + 1, 0,
-       0.080 * smaller, false},
+       0.080 * smaller, false, ""},
       {"criterion 3, questions 1 and 6 (15 answers each), length 3", 3, 0, 5, 50 * scale, 3 + 2 * 225 + 2 * 30,
-       225 + 1, 225, components >= 1024 ? 2.5 : 0.8, false},
+       225 + 1, 225, components >= 1024 ? 2.5 : 0.8, false, ""},
   };
+  const std::string cli = (std::filesystem::canonical("/proc/self/exe").parent_path().parent_path() / "src" / "cli" /
+                           "orbica-cli").string();
+  constexpr int kCliRuns = 21;
   const std::string scratch = (std::filesystem::temp_directory_path() / "orbica-bench-analysis.gcd").string();
   constexpr int kPairs = 5;
   bool allSame = true, allMet = true;
@@ -355,7 +386,8 @@ int main(int argc, char** argv) {
                 kPairs, Median(literalTimes) * 1e3, evaluations, Median(fastTimes) * 1e3, Median(ratios),
                 same ? "identical" : "DIFFERENT", fast.size());
 
-    // The whole file with the fast search (and, for the run targets, loading the census first).
+    // The whole file with the fast search (for the run targets also loading the census first,
+    // and then the whole orbica-cli process, which is what those targets measure).
     CAnalysis whole(model, questions, notifier, folder + "/zData.gcd");
     whole.criterion = c.criterion, whole.firstChoice = c.x, whole.secondChoice = c.y;
     whole.maxLength = 3;
@@ -376,7 +408,18 @@ int main(int argc, char** argv) {
           runFast(whole);
         }
       }));
-    const double wholeTime = Median(wholeTimes);
+    double wholeTime = Median(wholeTimes);
+    if (c.wholeRun) {
+      std::printf("  whole file in this process, load and search: %.1f ms (median of %d)\n", wholeTime * 1e3, kPairs);
+      std::vector<std::string> args = {"analyze", "--criterion", std::to_string(c.criterion), "--length", "3",
+                                       "--threads", std::to_string(threads)};
+      std::istringstream choices(c.cliChoices);
+      for (std::string word; choices >> word;) args.push_back(word);
+      std::vector<double> runs;
+      CliSeconds(cli, folder, args);  // warm-up
+      for (int run = 0; run < kCliRuns; ++run) runs.push_back(CliSeconds(cli, folder, args));
+      wholeTime = *std::min_element(runs.begin(), runs.end()) < 0.0 ? 1e9 : Median(runs);
+    }
     const long conditions = Conditions(bytes, c.criterion, c.x, c.y);
     const double floor =
         static_cast<double>(conditions) *
@@ -390,15 +433,14 @@ int main(int argc, char** argv) {
         "  floor: %ld conditions x (%d components x %.0f flops / peak + %d logs + %d divisions) / %d threads = "
         "%.1f ms; "
         "fast run %.2fx the floor\n",
-        c.wholeRun ? ", load and search" : ", search", wholeTime * 1e3, kPairs, target.c_str(),
+        c.wholeRun ? ", orbica-cli analyze" : ", search", wholeTime * 1e3, c.wholeRun ? kCliRuns : kPairs,
+        target.c_str(),
         c.target == 0.0 ? "-" : met ? "met" : "MISSED",
         conditions, components, c.flops, c.logs, c.divisions, threads, floor * 1e3, wholeTime / floor);
     std::fflush(stdout);
   }
 
   // Memory: orbica-cli analyze on 100,000 records and on 3.5 million (the file repeated).
-  const std::string cli = (std::filesystem::canonical("/proc/self/exe").parent_path().parent_path() / "src" / "cli" /
-                           "orbica-cli").string();
   const std::string small = RecordsFolder(folder, bytes, 100'000, "orbica-bench-analysis-small");
   const std::string large = RecordsFolder(folder, bytes, 3'500'000, "orbica-bench-analysis-large");
   const long smallKiB = CliPeakKiB(cli, small), largeKiB = CliPeakKiB(cli, large);
