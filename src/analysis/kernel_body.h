@@ -180,6 +180,7 @@ void WindowBatch(const KernelModel& m, const double* base, const std::int32_t* s
   }
   for (int c = c0; c < c1; ++c) {
     const V w = Splat(m.weights[c]);
+    const V we = Event ? Splat(m.eventWeights[c]) : V{};
     const V b = Splat(base[c]);
     const std::size_t offset = static_cast<std::size_t>(c) * kColumnStride;
     for (int k = 0; k < N; ++k) {
@@ -187,7 +188,7 @@ void WindowBatch(const KernelModel& m, const double* base, const std::int32_t* s
       __builtin_prefetch(column[k] + offset + kWindowPrefetch * kColumnStride);
       const V q = b * Load(column[k] + offset);
       sumP[k] += w * q;
-      if constexpr (Event) sumT[k] += Splat(m.eventWeights[c]) * q;
+      if constexpr (Event) sumT[k] += we * q;
     }
   }
   for (int k = 0; k < N; ++k) {
