@@ -214,7 +214,7 @@ bool CensusSession::Launch(const QString& folder) {
   app_ = std::move(app);
   folder_ = path;
   AddRecentCensus(path);
-  if (!FolderWritable(path) && !toldReadOnly_.contains(path)) {
+  if (!folderWritable(path) && !toldReadOnly_.contains(path)) {
     toldReadOnly_.insert(path);
     Messages().Show(PlainMessage(tr("The census folder %1 cannot be written: subpopulations you save and the "
                                     "settings cannot be kept there.")

@@ -8,6 +8,7 @@
 #include <QSet>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 #include "model/notifier.h"
@@ -85,6 +86,8 @@ class CensusSession : public QObject {
   QString Folder() const { return folder_; }
   // The read-only sample census (ShareFile("sample") unless set).
   void SetSampleSource(const QString& folder) { sampleSource_ = folder; }
+  // Whether a census folder can be written (FolderWritable unless set).
+  std::function<bool(const QString&)> folderWritable = FolderWritable;
 
   // Starts as the command line says: on FOLDER or the current directory; with
   // `choose` and no census there, through the start dialog. False when the

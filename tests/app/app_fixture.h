@@ -1,11 +1,11 @@
 // A sample census in a temporary folder and a started application on it, for
 // the application's tests; modal dialogs that the code under test opens are
-// answered by scheduled actions.
+// answered by a ModalScript.
 #pragma once
 
 #include <QApplication>
+#include <QMetaObject>
 #include <QString>
-#include <QTimer>
 #include <functional>
 #include <memory>
 
@@ -22,8 +22,34 @@ void WriteSmallCensus(const std::string& folder);
 // start-up opens no modal dialog.
 void WriteQuietSettings(const std::string& folder);
 
-// Runs `action` on the next modal dialog that opens (polling briefly).
-void OnNextModal(std::function<void(QWidget*)> action);
+// Answers the modal dialogs that the code under test opens. Each watch added
+// with On() runs its action once, on the first active modal widget of its class
+// (and object name, when one is given) that no earlier watch of this script has
+// handled; actions may add further watches for the dialogs they open. Every
+// watch ends with the script, so nothing outlives the test that made it.
+//
+// A dialog that is still open after its action failed the test is closed, so a
+// failed check never leaves the code under test waiting; so is a modal dialog
+// that no watch expects, after a few seconds (at once once the test failed).
+class ModalScript {
+ public:
+  ModalScript();
+  ~ModalScript();
+  ModalScript(const ModalScript&) = delete;
+  ModalScript& operator=(const ModalScript&) = delete;
+
+  template <class Dialog>
+  void On(std::function<void(Dialog*)> action, const QString& objectName = {}) {
+    Add(Dialog::staticMetaObject, objectName, [action](QWidget* w) { action(static_cast<Dialog*>(w)); });
+  }
+  // How many watches have run their action.
+  int Fired() const;
+
+ private:
+  struct State;
+  void Add(const QMetaObject& type, const QString& objectName, std::function<void(QWidget*)> action);
+  std::unique_ptr<State> state_;
+};
 
 struct StartedApp {
   TempDir dir;

@@ -4,7 +4,6 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QItemSelectionModel>
@@ -34,22 +33,6 @@
 using namespace orbica;
 
 namespace {
-
-// Runs `action` on the modal dialog named `name` once it is the active modal widget.
-void WhenModal(const QString& name, std::function<void(QWidget*)> action) {
-  auto* timer = new QTimer;
-  auto* clock = new QElapsedTimer;
-  clock->start();
-  QObject::connect(timer, &QTimer::timeout, [=] {
-    QWidget* modal = QApplication::activeModalWidget();
-    const bool found = modal && modal->objectName() == name;
-    if (!found && clock->elapsed() < 10000) return;
-    timer->stop(), timer->deleteLater();
-    delete clock;
-    if (found) action(modal);
-  });
-  timer->start(10);
-}
 
 int ThreadCount() {
   return QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size();
@@ -102,7 +85,8 @@ QString Describe(const CAnalDlg& d) {
 
 // EditParameters on the application's analysis; `act` gets the open dialog.
 bool Edit(CApp& app, std::function<void(CAnalDlg&)> act) {
-  WhenModal(QStringLiteral("analysisDialog"), [act](QWidget* w) { act(*static_cast<CAnalDlg*>(w)); });
+  test::ModalScript modals;
+  modals.On<CAnalDlg>([act](CAnalDlg* dialog) { act(*dialog); });
   AppContext& c = app.Context();
   return EditParameters(c.analysis, c.questions, app.Notifier(), app.MainFrame());
 }
@@ -235,14 +219,15 @@ class AppAnalysisTest : public QObject {
     QVERIFY(!ShowResultsEnabled(app));
     int rows = -1;
     QString firstCell;
-    WhenModal(QStringLiteral("analysisDialog"), [&](QWidget* w) {
-      static_cast<CAnalDlg*>(w)->CriterionList()->setCurrentIndex(1);
-      WhenModal(QStringLiteral("analysisResults"), [&](QWidget* r) {
-        rows = static_cast<CAnalSeznam*>(r)->Model()->rowCount();
-        firstCell = static_cast<CAnalSeznam*>(r)->Model()->index(0, 0).data().toString();
-        static_cast<QDialog*>(r)->accept();
+    test::ModalScript modals;
+    modals.On<CAnalDlg>([&](CAnalDlg* dialog) {
+      dialog->CriterionList()->setCurrentIndex(1);
+      modals.On<CAnalSeznam>([&](CAnalSeznam* results) {
+        rows = results->Model()->rowCount();
+        firstCell = results->Model()->index(0, 0).data().toString();
+        results->accept();
       });
-      static_cast<CAnalDlg*>(w)->RunButton()->click();
+      dialog->RunButton()->click();
     });
     app.MainFrame()->Action(QStringLiteral("analysis.run"))->trigger();
     QVERIFY(analysis.ResultCount() > 0);
@@ -264,9 +249,9 @@ class AppAnalysisTest : public QObject {
     CAnalysis& analysis = census.Analysis();
     analysis.criterion = 3, analysis.firstChoice = 0, analysis.secondChoice = 5, analysis.maxLength = 3;
     std::vector<int> values;
-    WhenModal(QStringLiteral("progressDialog"), [&](QWidget* w) {
-      QObject::connect(static_cast<Progress*>(w)->Bar(), &QProgressBar::valueChanged,
-                       [&values](int v) { values.push_back(v); });
+    test::ModalScript modals;
+    modals.On<Progress>([&](Progress* progress) {
+      QObject::connect(progress->Bar(), &QProgressBar::valueChanged, [&values](int v) { values.push_back(v); });
     });
     QVERIFY(RunSearch(analysis, app.Notifier(), app.MainFrame()));
     QVERIFY(values.size() > 10 && std::is_sorted(values.begin(), values.end()) && values.back() >= 99);
@@ -279,8 +264,7 @@ class AppAnalysisTest : public QObject {
     // loop ends from outside (hidden) stops the run and waits for the worker too.
     for (int way = 0; way < 4; ++way) {
       bool enterIgnored = false, stoppedButOpen = false;
-      WhenModal(QStringLiteral("progressDialog"), [&, way](QWidget* w) {
-        auto* progress = static_cast<Progress*>(w);
+      modals.On<Progress>([&, way](Progress* progress) {
         QTest::keyClick(progress, Qt::Key_Return);
         enterIgnored = progress->isVisible() && !analysis.StopRequested();
         if (way == 0) progress->StopButton()->click(), progress->StopButton()->click();
@@ -306,12 +290,13 @@ class AppAnalysisTest : public QObject {
     const QString records = QString::fromStdString(census.dir.File("zData.gcd"));
     QVERIFY(QFile::resize(records, 0));
     int rows = -1;
-    WhenModal(QStringLiteral("analysisDialog"), [&](QWidget* w) {
-      WhenModal(QStringLiteral("analysisResults"), [&](QWidget* r) {
-        rows = static_cast<CAnalSeznam*>(r)->Model()->rowCount();
-        static_cast<QDialog*>(r)->accept();
+    test::ModalScript modals;
+    modals.On<CAnalDlg>([&](CAnalDlg* dialog) {
+      modals.On<CAnalSeznam>([&](CAnalSeznam* results) {
+        rows = results->Model()->rowCount();
+        results->accept();
       });
-      static_cast<CAnalDlg*>(w)->RunButton()->click();
+      dialog->RunButton()->click();
     });
     app.RunAnalysis();
     QCOMPARE(rows, 0);
@@ -414,12 +399,6 @@ class AppAnalysisTest : public QObject {
   }
 };
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  Q_INIT_RESOURCE(orbica);
-  AppAnalysisTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+QTEST_MAIN(AppAnalysisTest)
 
 #include "test_app_analysis.moc"

@@ -155,13 +155,6 @@ class QtCanvasTest : public QObject {
   }
 };
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  qputenv("QT_SCALE_FACTOR", "2");
-  QApplication app(argc, argv);
-  Q_INIT_RESOURCE(orbica);
-  QtCanvasTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+QTEST_MAIN(QtCanvasTest)
 
 #include "test_app_canvas.moc"

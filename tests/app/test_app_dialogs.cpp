@@ -105,8 +105,9 @@ QString Faults(QWidget* window) {
 QString Check(QWidget* window) {
   window->show();
   if (!QTest::qWaitForWindowExposed(window)) return window->objectName() + QStringLiteral(" not shown");
-  QTest::qWait(10);
-  QString faults = Faults(window);
+  // Faults that remain once the window has settled.
+  QString faults;
+  QTest::qWaitFor([&] { return (faults = Faults(window)).isEmpty(); }, 2000);
   window->hide();
   return faults;
 }
@@ -199,12 +200,13 @@ class DialogsTest : public QObject {
         [&] { boxes.Ask(replace, MessageId::ReplaceCaption); },
         [&] { boxes.AskYesNo(replace, MessageId::ReplaceCaption); },
     };
+    test::ModalScript modals;
     for (const auto& ask : asks) {
       QString title, text;
-      test::OnNextModal([&](QWidget* w) {
-        title = w->windowTitle();
-        text = qobject_cast<QMessageBox*>(w)->text();
-        w->close();
+      modals.On<QMessageBox>([&](QMessageBox* box) {
+        title = box->windowTitle();
+        text = box->text();
+        box->close();
       });
       ask();
       QCOMPARE(title, QStringLiteral("Subpopulace již existuje"));
@@ -216,12 +218,6 @@ class DialogsTest : public QObject {
   }
 };
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  Q_INIT_RESOURCE(orbica);
-  DialogsTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+QTEST_MAIN(DialogsTest)
 
 #include "test_app_dialogs.moc"

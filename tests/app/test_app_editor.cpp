@@ -187,10 +187,9 @@ class EditorTest : public QObject {
     {
       PopDialog dialog(*census.app, population);
       bool sawCaption = false;
-      test::OnNextModal([&](QWidget* w) {
-        auto* info = qobject_cast<InfoDlg*>(w);
-        sawCaption = info && info->windowTitle() == QStringLiteral("Subpopulation description: Renamed");
-        if (!info) return;
+      test::ModalScript modals;
+      modals.On<InfoDlg>([&](InfoDlg* info) {
+        sawCaption = info->windowTitle() == QStringLiteral("Subpopulation description: Renamed");
         info->NoteEdit()->setPlainText(QStringLiteral("first"));
         info->NoteEdit()->moveCursor(QTextCursor::End);
         QTest::keyClick(info->NoteEdit(), Qt::Key_Return);
@@ -206,13 +205,13 @@ class EditorTest : public QObject {
     QCOMPARE(population.Note(), std::string("first\nsecond"));
     {
       PopDialog dialog(*census.app, population);
-      test::OnNextModal([](QWidget* w) {
-        if (auto* info = qobject_cast<InfoDlg*>(w)) {
-          info->NoteEdit()->setPlainText(QStringLiteral("discarded"));
-          info->reject();  // Cancel
-        }
+      test::ModalScript modals;
+      modals.On<InfoDlg>([](InfoDlg* info) {
+        info->NoteEdit()->setPlainText(QStringLiteral("discarded"));
+        info->reject();  // Cancel
       });
       dialog.Button(1045)->click();
+      QCOMPARE(modals.Fired(), 1);
       QCOMPARE(dialog.NoteField(), QStringLiteral("first\nsecond"));
       dialog.Button(3020)->click();  // Clear
       QCOMPARE(dialog.WorkingMasks(), ConditionSet{});
@@ -305,10 +304,9 @@ class EditorTest : public QObject {
       const QList<QRect> buttonsBefore = buttonPlaces();
       const QSize questionsBefore = dialog.QuestionList()->size(), answersBefore = dialog.AnswerList()->size();
       dialog.resize(640, 520);
-      QTest::qWait(10);
       // Both lists and the name grow with the window; the buttons keep their size and
       // place at the right edge, and the size stays below the answers.
-      QCOMPARE(dialog.QuestionList()->size(), questionsBefore + QSize(190, 60));
+      QTRY_COMPARE(dialog.QuestionList()->size(), questionsBefore + QSize(190, 60));
       QCOMPARE(dialog.AnswerList()->size(), answersBefore + QSize(190, 60));
       QCOMPARE(dialog.NameBox()->width(), dialog.QuestionList()->width());
       QCOMPARE(buttonPlaces(), buttonsBefore);
@@ -323,12 +321,6 @@ class EditorTest : public QObject {
   }
 };
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  Q_INIT_RESOURCE(orbica);
-  EditorTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+QTEST_MAIN(EditorTest)
 
 #include "test_app_editor.moc"

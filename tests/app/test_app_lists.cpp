@@ -70,11 +70,8 @@ class AppListsTest : public QObject {
     QVERIFY(c.displayed.Show(1, true));
     CDokument& document = app.MainFrame()->ActiveView()->Document();
     document.SetQuestion(4);
-    bool opened = false;
-    test::OnNextModal([&](QWidget* w) {
-      opened = true;
-      auto* dialog = qobject_cast<ListOtazek*>(w);
-      QVERIFY(dialog);
+    test::ModalScript modals;
+    modals.On<ListOtazek>([&](ListOtazek* dialog) {
       QCOMPARE(dialog->windowTitle(), QStringLiteral("Question list"));
       QCOMPARE(dialog->size(), QSize(405, 300));  // nothing recorded yet
       QComboBox* sort = dialog->SortBox();
@@ -98,7 +95,7 @@ class AppListsTest : public QObject {
       dialog->findChild<QPushButton*>(QStringLiteral("cancelButton"))->click();
     });
     app.MainFrame()->Action(QStringLiteral("show.questionList"))->trigger();
-    QVERIFY(opened);
+    QCOMPARE(modals.Fired(), 1);
     QCOMPARE(document.QuestionIndex(), 4);
     QCOMPARE(c.questions.OrderingKind(), 2);  // the order stays after Cancel
     const std::vector<int> order = c.questions.QuestionOrder();
@@ -112,20 +109,18 @@ class AppListsTest : public QObject {
     QVERIFY(started.Start());
     CApp& app = *started.app;
     QVERIFY(app.chooseQuestion);
-    test::OnNextModal([](QWidget* w) {
-      auto* dialog = qobject_cast<ListOtazek*>(w);
+    test::ModalScript modals;
+    modals.On<ListOtazek>([](ListOtazek* dialog) {
       // The list grows with the window; the buttons keep their size at the bottom right.
       const auto fromCorner = [dialog](QWidget* w) {
         return w->geometry().translated(-dialog->width(), -dialog->height());
       };
       auto* cancel = dialog->findChild<QPushButton*>(QStringLiteral("cancelButton"));
       auto* ok = dialog->findChild<QPushButton*>(QStringLiteral("okButton"));
-      QTest::qWait(20);
       const QSize list = dialog->List()->size();
       const QList<QRect> buttons{fromCorner(cancel), fromCorner(ok), fromCorner(dialog->SortBox())};
       dialog->resize(dialog->width() + 195, dialog->height() + 100);
-      QTest::qWait(20);
-      QCOMPARE(dialog->List()->size(), list + QSize(195, 100));
+      QTRY_COMPARE(dialog->List()->size(), list + QSize(195, 100));
       QCOMPARE((QList<QRect>{fromCorner(cancel), fromCorner(ok), fromCorner(dialog->SortBox())}), buttons);
       dialog->resize(600, 400);
       dialog->List()->setCurrentRow(7);
@@ -135,8 +130,7 @@ class AppListsTest : public QObject {
 
     // Reopened at its recorded size; a double click chooses and closes.
     CDokument& document = app.MainFrame()->ActiveView()->Document();
-    test::OnNextModal([](QWidget* w) {
-      auto* dialog = qobject_cast<ListOtazek*>(w);
+    modals.On<ListOtazek>([](ListOtazek* dialog) {
       QCOMPARE(dialog->size(), QSize(600, 400));
       QCOMPARE(dialog->List()->currentRow(), 0);
       QListWidget* list = dialog->List();
@@ -224,9 +218,8 @@ class AppListsTest : public QObject {
     QCOMPARE(second->Table()->toPlainText(), Expected(app, 0, 1, pensioners, "\n"));
 
     second->resize(900, 500);
-    QTest::qWait(20);
+    QTRY_COMPARE(second->Table()->width(), 900 - 2 * second->Table()->x());
     const QRect text = second->Table()->geometry();
-    QCOMPARE(text.width(), 900 - 2 * text.x());
     QCOMPARE(text.height(), 500 - text.y() - text.x());
 
     first->close();
@@ -258,11 +251,8 @@ class AppListsTest : public QObject {
     const int identity = pensioners->Identity();
     const QString file = QString::fromStdString(pensioners->PathIn(c.subpopulations.Folder()));
     QVERIFY(QFile::exists(file));
-    bool opened = false;
-    test::OnNextModal([&](QWidget* w) {
-      opened = true;
-      auto* dialog = qobject_cast<CSeznamPop*>(w);
-      QVERIFY(dialog);
+    test::ModalScript modals;
+    modals.On<CSeznamPop>([&](CSeznamPop* dialog) {
       QCOMPARE(dialog->windowTitle(), QStringLiteral("Dialog"));
       CPROList* list = dialog->List();
       QStringList names;
@@ -296,7 +286,7 @@ class AppListsTest : public QObject {
       dialog->findChild<QPushButton*>(QStringLiteral("okButton"))->click();
     });
     app.MainFrame()->Action(QStringLiteral("show.subpopulationList"))->trigger();
-    QVERIFY(opened);
+    QCOMPARE(modals.Fired(), 1);
     QVERIFY(!QFile::exists(file));
     QVERIFY(c.subpopulations.Find(identity) == nullptr);
     QCOMPARE(c.subpopulations.Entries().size(), std::size_t{3});
@@ -356,12 +346,6 @@ class AppListsTest : public QObject {
   }
 };
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  Q_INIT_RESOURCE(orbica);
-  AppListsTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+QTEST_MAIN(AppListsTest)
 
 #include "test_app_lists.moc"

@@ -182,9 +182,8 @@ class PanelTest : public QObject {
     const std::filesystem::path folder = context.subpopulations.Folder();
 
     // Save: the file follows the new conditions and the slot takes the stored entry.
-    test::OnNextModal([](QWidget* w) {
-      auto* editor = qobject_cast<PopDialog*>(w);
-      if (!editor) return;
+    test::ModalScript modals;
+    modals.On<PopDialog>([](PopDialog* editor) {
       editor->QuestionList()->setCurrentRow(1);
       editor->AnswerList()->item(1)->setCheckState(Qt::Checked);
       editor->NameBox()->setText(QStringLiteral("young or middle"));
@@ -202,9 +201,7 @@ class PanelTest : public QObject {
              context.model.Probability(test::Set("2ab")));
 
     // OK without storing marks the slot changed; the list shows the edited name.
-    test::OnNextModal([](QWidget* w) {
-      auto* editor = qobject_cast<PopDialog*>(w);
-      if (!editor) return;
+    modals.On<PopDialog>([](PopDialog* editor) {
       editor->NameBox()->setText(QStringLiteral("renamed"));
       editor->Button(1)->click();
     });
@@ -216,8 +213,8 @@ class PanelTest : public QObject {
     // Add: a new entry with the same conditions replaces the stored one (after
     // the question); the slot holds it, unchanged.
     started.notifier.replies = {Reply::Yes};
-    test::OnNextModal([](QWidget* w) {
-      if (auto* editor = qobject_cast<PopDialog*>(w)) editor->Button(3010)->click();
+    modals.On<PopDialog>([](PopDialog* editor) {
+      editor->Button(3010)->click();
     });
     panel->Edit(0);
     QCOMPARE(context.subpopulations.Entries().size(), entries);
@@ -262,8 +259,9 @@ class PanelTest : public QObject {
     QCOMPARE(app.MainFrame()->ChildFrames().first()->Document()->Data().shownCount, 2);
 
     // Add on the result row: the entry is listed in rows 0..2; slot 3 keeps its copy.
-    test::OnNextModal([](QWidget* w) {
-      if (auto* editor = qobject_cast<PopDialog*>(w)) editor->Button(3010)->click();
+    test::ModalScript modals;
+    modals.On<PopDialog>([](PopDialog* editor) {
+      editor->Button(3010)->click();
     });
     panel->Edit(3);
     QVERIFY(Items(panel->List(0)).contains(QStringLiteral("second result")));
@@ -360,7 +358,7 @@ class PanelTest : public QObject {
     panel->move(200, 150);
     bool ended = true;
     QTimer::singleShot(0, app.MainFrame(), [&] { app.MainFrame()->close(); });
-    QTimer::singleShot(3000, qApp, [&] {
+    QTimer::singleShot(60000, qApp, [&] {
       ended = false;
       QCoreApplication::quit();
     });
@@ -375,12 +373,6 @@ class PanelTest : public QObject {
   static QColor QtColor(Color c) { return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF)); }
 };
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  Q_INIT_RESOURCE(orbica);
-  PanelTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+QTEST_MAIN(PanelTest)
 
 #include "test_app_panel.moc"

@@ -365,42 +365,35 @@ class AppShellTest : public QObject {
     CSettings& settings = app.Context().settings;
     QVERIFY(settings.hideGettingStarted);
     // Suppressed at start-up, but the menu command shows it with the box clear.
-    bool opened = false;
-    test::OnNextModal([&](QWidget* w) {
-      opened = true;
-      auto* dialog = qobject_cast<gettingStarted*>(w);
-      QVERIFY(dialog);
-      QVERIFY(!dialog->DontShowAgain()->isChecked());
-      QVERIFY(!dialog->Text()->toPlainText().isEmpty());
+    test::ModalScript modals;
+    bool boxClear = false, textShown = false;
+    modals.On<gettingStarted>([&](gettingStarted* dialog) {
+      boxClear = !dialog->DontShowAgain()->isChecked();
+      textShown = !dialog->Text()->toPlainText().isEmpty();
       dialog->findChild<QPushButton*>(QStringLiteral("closeButton"))->click();
     });
     app.MainFrame()->Action(QStringLiteral("help.gettingStarted"))->trigger();
-    QVERIFY(opened);
+    QCOMPARE(modals.Fired(), 1);
+    QVERIFY(boxClear && textShown);
     QVERIFY(settings.hideGettingStarted);  // closing with the box clear changes nothing
 
     settings.hideGettingStarted = false;
-    test::OnNextModal([](QWidget* w) {
-      auto* dialog = qobject_cast<gettingStarted*>(w);
+    modals.On<gettingStarted>([](gettingStarted* dialog) {
       dialog->DontShowAgain()->setChecked(true);
       dialog->reject();  // Esc: the flag stays as it was
     });
     app.ShowGettingStarted(false);
     QVERIFY(!settings.hideGettingStarted);
-    test::OnNextModal([](QWidget* w) {
-      auto* dialog = qobject_cast<gettingStarted*>(w);
+    modals.On<gettingStarted>([](gettingStarted* dialog) {
       dialog->DontShowAgain()->setChecked(true);
       dialog->findChild<QPushButton*>(QStringLiteral("closeButton"))->click();
     });
     app.ShowGettingStarted(false);
     QVERIFY(settings.hideGettingStarted);
-    opened = false;
-    test::OnNextModal([&](QWidget* w) {
-      opened = true;
-      qobject_cast<QDialog*>(w)->reject();
-    });
+    // Once ticked, start-up's call shows nothing.
+    modals.On<gettingStarted>([](gettingStarted* dialog) { dialog->reject(); });
     app.ShowGettingStarted(false);
-    QVERIFY(!opened);
-    QTest::qWait(100);  // let the pending check run out
+    QCOMPARE(modals.Fired(), 3);
   }
 
   void everythingComesBackAfterARestart() {
@@ -617,13 +610,10 @@ class AppShellTest : public QObject {
     test::WriteSmallCensus(dir.Path());
     RecordingNotifier notifier;
     CApp app(QString::fromStdString(dir.Path()), &notifier);
-    bool shown = false;
-    test::OnNextModal([&](QWidget* w) {
-      shown = qobject_cast<gettingStarted*>(w) != nullptr;
-      w->close();
-    });
+    test::ModalScript modals;
+    modals.On<gettingStarted>([](gettingStarted* dialog) { dialog->close(); });
     QVERIFY(app.InitInstance());
-    QVERIFY(shown);
+    QCOMPARE(modals.Fired(), 1);
     QVERIFY(QTest::qWaitForWindowActive(app.MainFrame()));
     QCOMPARE(QApplication::focusWidget(), app.MainFrame()->ActiveView());
   }
@@ -669,8 +659,8 @@ class AppShellTest : public QObject {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QWidget* owner = nullptr;
     Qt::WindowFlags flags;
-    test::OnNextModal([&](QWidget* w) {
-      auto* box = qobject_cast<QMessageBox*>(w);
+    test::ModalScript modals;
+    modals.On<QMessageBox>([&](QMessageBox* box) {
       icon = box->icon();
       owner = box->parentWidget();
       flags = box->windowFlags();
@@ -702,12 +692,6 @@ class AppShellTest : public QObject {
   }
 };
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  Q_INIT_RESOURCE(orbica);
-  AppShellTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+QTEST_MAIN(AppShellTest)
 
 #include "test_app_shell.moc"
