@@ -350,19 +350,20 @@ TEST_F(Search, ResultSubpopulations) {
   const CInfPopulace& best = A().Result(0);
   EXPECT_EQ(best.Identity(), -1);
   EXPECT_EQ(best.Masks(), test::Set("3a 12b"));
-  EXPECT_EQ(best.Name(), " 3a 12b  - 3a 12b      (0.098000)");
+  // The code, then the answers' short texts.
+  EXPECT_EQ(best.Name(), " 3a 12b  - S3.1 S12.2      (0.098000)");
   EXPECT_EQ(best.criterionValue, 0.123);
   EXPECT_DOUBLE_EQ(best.difference, 0.073);
   EXPECT_EQ(best.trueSize, 0.123);
   EXPECT_EQ(A().Result(2).Identity(), -3);
-  EXPECT_EQ(A().Result(2).Name(), "12b  - 12b      (0.015000)");
+  EXPECT_EQ(A().Result(2).Name(), "12b  - S12.2      (0.015000)");
 
   // The next completed run replaces them.
   census_.WriteRecords({Rec(0, {{0, 0}})});
   Run();
   ASSERT_EQ(A().ResultCount(), 1);
   EXPECT_EQ(A().Result(0).trueSize, 0.0);
-  EXPECT_EQ(A().Result(0).Name(), " 1a  - 1a      (0.000000)");
+  EXPECT_EQ(A().Result(0).Name(), " 1a  - S1.1      (0.000000)");
 }
 
 // The search gives the same ranking, bit for bit, for any number of threads and

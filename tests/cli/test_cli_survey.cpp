@@ -12,7 +12,8 @@
 
 #include "crosstable/cross_table.h"
 #include "engine/app_context.h"
-#include "survey/description_file.h"
+#include "support/census_files.h"
+#include "support/description_file.h"
 #include "survey/pop_format.h"
 #include "survey/subpopulation_code.h"
 

@@ -12,7 +12,7 @@
 #include "cli/sample_census.h"
 #include "model/binary_io.h"
 #include "support/census_files.h"
-#include "survey/description_file.h"
+#include "support/description_file.h"
 #include "survey/pop_format.h"
 
 namespace orbica {

@@ -7,6 +7,8 @@
 #include <stdexcept>
 
 #include "model/binary_io.h"
+#include "model/model.h"
+#include "model/notifier.h"
 #include "survey/subpopulation_code.h"
 
 namespace orbica::test {
@@ -88,6 +90,13 @@ std::vector<unsigned char> RecordsBytes(const std::vector<CountRecord>& records)
     for (const std::int32_t code : r.codes) AppendLE(bytes, code);
   }
   return bytes;
+}
+
+bool WriteAndLoadModel(const TempDir& dir, const TestModel& model, CModel& loaded) {
+  WriteBytes(dir.File("data.mle"), model.Bytes());
+  WriteBytes(dir.File("zData.gcd"), RecordsBytes({{model.respondents, {-1, -1, -1}}}));
+  RecordingNotifier notifier;
+  return loaded.Load(dir.File("data.mle"), notifier) == 0 && notifier.messages.empty();
 }
 
 void WriteBytes(const std::string& path, const std::vector<unsigned char>& bytes) {
