@@ -1,5 +1,7 @@
 #include "support/census_files.h"
 
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -13,11 +15,11 @@
 
 namespace orbica::test {
 
-TempDir::TempDir() {
+TempDir::TempDir(const std::string& base) {
   std::random_device device;
-  const auto base = std::filesystem::temp_directory_path();
+  const std::filesystem::path below = base.empty() ? std::filesystem::temp_directory_path() : std::filesystem::path(base);
   for (;;) {
-    const auto candidate = base / ("orbica-test-" + std::to_string(device()));
+    const auto candidate = below / ("orbica-" + std::to_string(::getpid()) + "-" + std::to_string(device()));
     if (std::filesystem::create_directory(candidate)) {
       path_ = candidate.string();
       return;

@@ -15,10 +15,11 @@ class CModel;
 
 namespace orbica::test {
 
-// A fresh folder below the system's temporary folder, removed with everything in it.
+// A fresh folder "orbica-<process id>-<random number>" below `base` (the
+// system's temporary folder when empty), removed with everything in it.
 class TempDir {
  public:
-  TempDir();
+  explicit TempDir(const std::string& base = "");
   ~TempDir();
   TempDir(const TempDir&) = delete;
   TempDir& operator=(const TempDir&) = delete;
