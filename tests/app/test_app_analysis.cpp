@@ -279,7 +279,9 @@ class AppAnalysisTest : public QObject {
       QCOMPARE(analysis.ResultCount(), kRankedCapacity);
       QCOMPARE(analysis.Result(0).Name(), best);
     }
-    QCOMPARE(ThreadCount(), threads);
+    // Every run's threads are gone (a joined thread leaves the task list a moment
+    // after the join, so the count taken above may still hold one of them).
+    QTRY_VERIFY2(ThreadCount() <= threads, qPrintable(QString::number(ThreadCount())));
     QVERIFY(census.notifier.texts.empty());
   }
 
