@@ -27,22 +27,6 @@ constexpr int kDropDownHeight = 300;
 bool ListsQuestions(int criterion) { return ChoosesQuestions(static_cast<Criterion>(criterion)); }
 bool ListsAnswers(int criterion) { return ChoosesAnswers(static_cast<Criterion>(criterion)); }
 
-// Message boxes of the program are owned by `owner` while this lives.
-class BoxesOwnedBy {
- public:
-  BoxesOwnedBy(Notifier& notifier, QWidget* owner) : boxes_(dynamic_cast<QtNotifier*>(&notifier)) {
-    if (boxes_) boxes_->SetOwner(owner);
-  }
-  ~BoxesOwnedBy() {
-    if (boxes_) boxes_->SetOwner(nullptr);
-  }
-  BoxesOwnedBy(const BoxesOwnedBy&) = delete;
-  BoxesOwnedBy& operator=(const BoxesOwnedBy&) = delete;
-
- private:
-  QtNotifier* boxes_;
-};
-
 }  // namespace
 
 CAnalDlg::CAnalDlg(const CQuestionList& questions, Notifier& notifier, QWidget* parent,
@@ -160,7 +144,7 @@ void CAnalDlg::accept() {
   const bool missing = ((ListsQuestions(criterion) || ListsAnswers(criterion)) && first_->currentIndex() < 0) ||
                        (twoQuestions && second_->currentIndex() < 0);
   if (missing) {
-    const BoxesOwnedBy owned(notifier_, this);
+    const ScopedBoxOwner owned(notifier_, this);
     notifier_.Show(PlainMessage(tr("Choose parameters for the analysis")), PlainMessage(tr("Analysis")));
     return;
   }
@@ -168,7 +152,7 @@ void CAnalDlg::accept() {
   const double value = threshold_->text().trimmed().toDouble(&number);
   if (!number || !std::isfinite(value)) {
     {
-      const BoxesOwnedBy owned(notifier_, this);
+      const ScopedBoxOwner owned(notifier_, this);
       notifier_.Show(PlainMessage(tr("Enter a number.")), MessageId::ProgramCaption);
     }
     threshold_->setFocus();
