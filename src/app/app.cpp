@@ -58,8 +58,16 @@ void CApp::InstallWindows() {
 
 CApp::~CApp() {
   // Windows go before the context they read.
-  delete answerList_.data();
+  DeleteAnswerList();
   mainFrame_.reset();
+}
+
+void CApp::DeleteAnswerList() {
+  if (!answerList_) return;
+  // Hidden while it is still whole: the hide its destructor would make otherwise
+  // reaches the main window's event filter when only its QDialog part is left.
+  answerList_->hide();
+  delete answerList_.data();
 }
 
 QString CApp::CensusFile(const QString& name) const { return QDir(folder_).filePath(name); }
@@ -109,7 +117,7 @@ bool CApp::InitInstance() {
 void CApp::ExitInstance() {
   // The panel and the answer list record their placements as they go.
   if (panel_) delete panel_.data();
-  if (answerList_) delete answerList_.data();
+  DeleteAnswerList();
   context_->SaveSettings();
 }
 

@@ -88,6 +88,7 @@ class CApp : public QObject {
   QString CensusFile(const QString& name) const;
 
  private:
+  void DeleteAnswerList();
   void InstallWindows();
   void ConnectActions();
   void ConnectCensusActions();

@@ -1,5 +1,5 @@
 // A small census in a temporary folder for the analysis tests: a hand-made model,
-// a records file, question texts, and an analysis on them.
+// a records file, labelled question texts, and an analysis on them.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -11,6 +11,7 @@
 
 #include "analysis/analysis.h"
 #include "support/census_files.h"
+#include "support/description_file.h"
 
 namespace orbica::test {
 
@@ -25,21 +26,6 @@ inline CountRecord Rec(std::int32_t count, std::initializer_list<std::pair<int, 
   int k = 0;
   for (const auto& [q, a] : answers) r.codes[static_cast<std::size_t>(k++)] = Code(q, a);
   return r;
-}
-
-// Question texts "Question N"; answer a of question N has the short text "N<letter>".
-inline std::string QuestionsText() {
-  std::string text = std::to_string(kQuestionCount) + "\n";
-  for (int q = 0; q < kQuestionCount; ++q)
-    text += std::to_string(AnswerCount(q)) + (q + 1 < kQuestionCount ? " " : "\n");
-  text += "==========\n";
-  for (int q = 0; q < kQuestionCount; ++q) {
-    text += "Question " + std::to_string(q + 1) + "\n";
-    for (int a = 0; a < AnswerCount(q); ++a)
-      text += "  - Answer " + std::string(1, static_cast<char>('a' + a)) + "\n  /" + std::to_string(q + 1) +
-              static_cast<char>('a' + a) + "/\n";
-  }
-  return text;
 }
 
 // Records and progress of a search.
@@ -61,7 +47,7 @@ class AnalysisCensus {
   void Write(const TestModel& model, const std::vector<CountRecord>& records) {
     WriteBytes(dir.File("data.mle"), model.Bytes());
     WriteRecords(records);
-    WriteText(dir.File("Otazky.txt"), QuestionsText());
+    WriteText(dir.File("Otazky.txt"), DescriptionFile::Labelled().Text());
     ASSERT_EQ(this->model.Load(dir.File("data.mle"), notifier, false), 0);
     ASSERT_EQ(questions.Load(dir.File("Otazky.txt"), this->model, notifier), 1);
     analysis = std::make_unique<CAnalysis>(this->model, questions, notifier, dir.File("zData.gcd"));

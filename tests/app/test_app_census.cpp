@@ -30,6 +30,7 @@
 #include "app/main_frame.h"
 #include "app/start_dialog.h"
 #include "app_fixture.h"
+#include "support/cli_runner.h"
 #include "survey/subpopulation_code.h"
 
 using namespace orbica;
@@ -290,11 +291,9 @@ class AppCensusTest : public QObject {
     const int answers = app.Context().questions.AnswerCount(8);
     QCOMPARE(lines.size(), 1 + 2 * answers);
     for (int row = 0; row < 2; ++row) {
-      QProcess dist;
-      dist.setWorkingDirectory(Path(*first_));
-      dist.start(QStringLiteral(ORBICA_CLI), {QStringLiteral("dist"), QStringLiteral("9"), row ? QStringLiteral("5c") : QString()});
-      QVERIFY(dist.waitForFinished(30000));
-      const QStringList distLines = QString::fromUtf8(dist.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+      const test::ProgramRun dist = test::RunCli(Path(*first_).toStdString(), row ? "dist 9 5c" : "dist 9 ''");
+      QCOMPARE(dist.exit, 0);
+      const QStringList distLines = QString::fromStdString(dist.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
       QCOMPARE(distLines.size(), answers);
       for (int a = 0; a < answers; ++a) {
         const QStringList fields = lines[1 + a * 2 + row].split(QLatin1Char(','));

@@ -107,7 +107,7 @@ QString Check(QWidget* window) {
   if (!QTest::qWaitForWindowExposed(window)) return window->objectName() + QStringLiteral(" not shown");
   // Faults that remain once the window has settled.
   QString faults;
-  QTest::qWaitFor([&] { return (faults = Faults(window)).isEmpty(); }, 2000);
+  static_cast<void>(QTest::qWaitFor([&] { return (faults = Faults(window)).isEmpty(); }, 2000));
   window->hide();
   return faults;
 }

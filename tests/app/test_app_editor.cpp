@@ -12,7 +12,7 @@
 #include "app/info_dialog.h"
 #include "app/pop_dialog.h"
 #include "app_fixture.h"
-#include "survey/description_file.h"
+#include "support/description_file.h"
 #include "survey/question_list.h"
 
 using namespace orbica;

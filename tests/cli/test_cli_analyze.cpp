@@ -2,17 +2,16 @@
 // thread counts, missing files and bad options.
 #include <gtest/gtest.h>
 
-#include "cli/cli_runner.h"
-
 #include <sstream>
 
 #include "analysis/analysis_census.h"
+#include "support/cli_runner.h"
 #include "survey/subpopulation_code.h"
 
 namespace orbica {
 namespace {
 
-using test::CliRun;
+using test::ProgramRun;
 using test::RunCli;
 
 using test::Split;
@@ -24,7 +23,7 @@ class CliAnalyze : public ::testing::Test {
 };
 
 TEST_F(CliAnalyze, PrintsTheTitleAndOneLinePerRankedCondition) {
-  const CliRun run = RunCli(census_.dir, "analyze --criterion 4 --first 5c --second 7a --length 3 --weight 0.25");
+  const ProgramRun run = RunCli(census_.dir, "analyze --criterion 4 --first 5c --second 7a --length 3 --weight 0.25");
   ASSERT_EQ(run.exit, 0) << run.err;
   const std::vector<std::string> lines = Split(run.out, '\n');
   ASSERT_GE(lines.size(), 2u);
@@ -49,20 +48,20 @@ TEST_F(CliAnalyze, PrintsTheTitleAndOneLinePerRankedCondition) {
 }
 
 TEST_F(CliAnalyze, SameLinesForAnyThreadCount) {
-  const CliRun one = RunCli(census_.dir, "analyze --criterion 3 --first 1 --second 6 --length 3 --threads 1");
-  const CliRun two = RunCli(census_.dir, "analyze --criterion 3 --first 1 --second 6 --length 3 --threads 2");
+  const ProgramRun one = RunCli(census_.dir, "analyze --criterion 3 --first 1 --second 6 --length 3 --threads 1");
+  const ProgramRun two = RunCli(census_.dir, "analyze --criterion 3 --first 1 --second 6 --length 3 --threads 2");
   ASSERT_EQ(one.exit, 0) << one.err;
   EXPECT_EQ(Split(one.out, '\n')[0], "Information measure between two questions - Questions 1 and 6");
   EXPECT_GT(Split(one.out, '\n').size(), 10u);
   EXPECT_EQ(one.out, two.out);
-  const CliRun entropy = RunCli(census_.dir, "analyze --criterion 2 --first 7 --threshold 0.01");
+  const ProgramRun entropy = RunCli(census_.dir, "analyze --criterion 2 --first 7 --threshold 0.01");
   ASSERT_EQ(entropy.exit, 0) << entropy.err;
   EXPECT_EQ(Split(entropy.out, '\n')[0], "Conditional question entropy - Question 7");
 }
 
 TEST_F(CliAnalyze, MissingFilesExitOneWithTheProgramsMessage) {
   std::remove(census_.dir.File("zData.gcd").c_str());
-  CliRun run = RunCli(census_.dir, "analyze --criterion 0");
+  ProgramRun run = RunCli(census_.dir, "analyze --criterion 0");
   EXPECT_EQ(run.exit, 1);
   EXPECT_NE(run.err.find("Cannot open the zdata.gcd file"), std::string::npos) << run.err;
   EXPECT_TRUE(run.out.empty());
@@ -85,7 +84,7 @@ TEST_F(CliAnalyze, BadOptionsExitTwo) {
         "analyze --criterion 0 --weight 1.5", "analyze --criterion 0 --threshold abc",
         "analyze --criterion 0 --threads 0", "analyze --criterion 0 --frobnicate 1",
         "analyze --criterion 0 --length"}) {
-    const CliRun run = RunCli(census_.dir, args);
+    const ProgramRun run = RunCli(census_.dir, args);
     EXPECT_EQ(run.exit, 2) << args;
     EXPECT_TRUE(run.out.empty()) << args;
   }

@@ -1,18 +1,17 @@
 // orbica-cli's output contract and exit codes, run as a separate process.
 #include <gtest/gtest.h>
 
-#include "cli/cli_runner.h"
-
 #include <sstream>
 
 #include "engine/app_context.h"
 #include "support/census_files.h"
+#include "support/cli_runner.h"
 #include "survey/subpopulation_code.h"
 
 namespace orbica {
 namespace {
 
-using test::CliRun;
+using test::ProgramRun;
 using test::RunCli;
 
 class CliContract : public ::testing::Test {
@@ -33,14 +32,14 @@ class CliContract : public ::testing::Test {
 };
 
 TEST_F(CliContract, InfoLines) {
-  const CliRun run = RunCli(dir_, "info");
+  const ProgramRun run = RunCli(dir_, "info");
   EXPECT_EQ(run.exit, 0) << run.err;
   EXPECT_EQ(test::Split(run.out), (std::vector<std::string>{"components 2", "respondents 1000", "records 3", "skipped 1"}));
 }
 
 TEST_F(CliContract, ProbPrintsExactNumbersSizeAndCount) {
   for (const char* code : {"7b", "' 7b '", "'3ac12b'", "''", "Celá"}) {
-    const CliRun run = RunCli(dir_, std::string("prob ") + code);
+    const ProgramRun run = RunCli(dir_, std::string("prob ") + code);
     ASSERT_EQ(run.exit, 0) << code << run.err;
     std::istringstream in(run.out);
     double p = -1, d = -1;
@@ -58,12 +57,12 @@ TEST_F(CliContract, ProbPrintsExactNumbersSizeAndCount) {
     EXPECT_EQ(size, context_.model.Size(set)) << code;
     EXPECT_EQ(count, context_.model.Counts().Count(set)) << code;
   }
-  const CliRun seven = RunCli(dir_, "prob 7b");
+  const ProgramRun seven = RunCli(dir_, "prob 7b");
   EXPECT_EQ(test::Split(seven.out)[0].substr(test::Split(seven.out)[0].rfind(' ')), " 320");
 }
 
 TEST_F(CliContract, DistPrintsOneLinePerAnswer) {
-  const CliRun run = RunCli(dir_, "dist 7 ''");
+  const ProgramRun run = RunCli(dir_, "dist 7 ''");
   ASSERT_EQ(run.exit, 0) << run.err;
   const auto lines = test::Split(run.out);
   ASSERT_EQ(lines.size(), 3u);
@@ -86,7 +85,7 @@ TEST_F(CliContract, BadInputExitsTwoAndNamesTheBadPart) {
   for (const Case& c : {Case{"prob 7x", "'x'"}, Case{"prob 25a", "25"}, Case{"dist 0 ''", "\"0\""},
                         Case{"dist 25 7b", "\"25\""}, Case{"dist seven 7b", "seven"}, Case{"prob", "usage"},
                         Case{"frobnicate", "frobnicate"}}) {
-    const CliRun run = RunCli(dir_, c.args);
+    const ProgramRun run = RunCli(dir_, c.args);
     EXPECT_EQ(run.exit, 2) << c.args;
     EXPECT_NE(run.err.find(c.mentions), std::string::npos) << c.args << ": " << run.err;
   }
@@ -94,7 +93,7 @@ TEST_F(CliContract, BadInputExitsTwoAndNamesTheBadPart) {
 
 TEST(CliLoadFailure, MissingModelExitsOneWithTheProgramsMessages) {
   test::TempDir empty;
-  const CliRun run = RunCli(empty, "info");
+  const ProgramRun run = RunCli(empty, "info");
   EXPECT_EQ(run.exit, 1);
   EXPECT_LT(run.err.find("Parameters file not opened"), run.err.find("Cannot load the model."));
   EXPECT_TRUE(run.out.empty());

@@ -10,24 +10,23 @@
 #include <sstream>
 #include <regex>
 
-#include "cli/cli_runner.h"
 #include "cli/report.h"
 #include "cli/sample_census.h"
 #include "crosstable/cross_table.h"
 #include "engine/app_context.h"
+#include "support/cli_runner.h"
 
 namespace orbica {
 namespace {
 
-using test::CliRun;
+using test::ProgramRun;
 using test::RunCli;
 using test::Split;
 
-// The names of the files in `dir` besides the runner's own stderr.txt.
+// The names of the files in `dir`.
 std::vector<std::string> FilesIn(const test::TempDir& dir) {
   std::vector<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(dir.Path()))
-    if (entry.path().filename() != "stderr.txt") names.push_back(entry.path().filename().string());
+  for (const auto& entry : std::filesystem::directory_iterator(dir.Path())) names.push_back(entry.path().filename().string());
   return names;
 }
 
@@ -44,7 +43,7 @@ std::vector<std::string> ListedCommands(const std::string& help) {
 
 TEST(CliOptions, HelpAndVersionExitZeroAndTouchNoFile) {
   test::TempDir dir;
-  const CliRun help = RunCli(dir, "--help");
+  const ProgramRun help = RunCli(dir, "--help");
   ASSERT_EQ(help.exit, 0) << help.err;
   EXPECT_EQ(RunCli(dir, "-h").out, help.out);
   const std::vector<std::string> commands = ListedCommands(help.out);
@@ -53,7 +52,7 @@ TEST(CliOptions, HelpAndVersionExitZeroAndTouchNoFile) {
       << help.out;
   for (const std::string& command : commands)
     for (const std::string& args : {command + " --help", command + " -h", "help " + command, command + " x --help"}) {
-      const CliRun run = RunCli(dir, args);
+      const ProgramRun run = RunCli(dir, args);
       EXPECT_EQ(run.exit, 0) << args << ": " << run.err;
       EXPECT_EQ(run.out.rfind("usage: orbica-cli " + command + " ", 0), 0u) << args << ": " << run.out;
       EXPECT_GT(Split(run.out).size(), 2u) << args << ": the usage line alone";
@@ -61,7 +60,7 @@ TEST(CliOptions, HelpAndVersionExitZeroAndTouchNoFile) {
     }
   EXPECT_TRUE(FilesIn(dir).empty()) << FilesIn(dir)[0];
 
-  const CliRun version = RunCli(dir, "--version");
+  const ProgramRun version = RunCli(dir, "--version");
   EXPECT_EQ(version.exit, 0);
   EXPECT_TRUE(std::regex_match(version.out, std::regex("orbica-cli [0-9]+\\.[0-9]+\\.[0-9]+\n"))) << version.out;
 }
@@ -80,7 +79,7 @@ TEST(CliOptions, UnknownOptionsExitTwoWithTheUsageLine) {
                         Case{"render --frob", "render --style"}, Case{"validate --strict", "validate"},
                         Case{"validate --format json", "validate"}, Case{"analyze --criterion 1 --deep 2", "analyze"},
                         Case{"paper --landscape", "paper FILE"}}) {
-    const CliRun run = RunCli(dir, c.args);
+    const ProgramRun run = RunCli(dir, c.args);
     EXPECT_EQ(run.exit, 2) << c.args;
     EXPECT_TRUE(run.out.empty()) << c.args << ": " << run.out;
     EXPECT_NE(run.err.find(std::string("usage: orbica-cli ") + c.usage), std::string::npos) << c.args << ": " << run.err;
@@ -118,14 +117,14 @@ class CliFormats : public ::testing::Test {
   };
   static Forms Run(const std::string& args) {
     Forms forms;
-    const CliRun plain = RunCli(*dir_, args);
+    const ProgramRun plain = RunCli(*dir_, args);
     EXPECT_EQ(plain.exit, 0) << args << ": " << plain.err;
     forms.tsv = plain.out;
     EXPECT_EQ(RunCli(*dir_, args + " --format tsv").out, plain.out) << args;
-    const CliRun csv = RunCli(*dir_, args + " --format=csv");
+    const ProgramRun csv = RunCli(*dir_, args + " --format=csv");
     EXPECT_EQ(csv.exit, 0) << args << ": " << csv.err;
     for (const std::string& line : Split(csv.out)) forms.csv.push_back(Split(line, ','));
-    const CliRun json = RunCli(*dir_, args + " --format json");
+    const ProgramRun json = RunCli(*dir_, args + " --format json");
     EXPECT_EQ(json.exit, 0) << args << ": " << json.err;
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(json.out), &error);
@@ -239,18 +238,18 @@ TEST_F(CliFormats, CzechSessionTranslatesTextsButNotTheData) {
   const std::string saved = previous ? previous : "";
   const auto inCzech = [](const std::string& args) {
     setenv("LANGUAGE", "cs", 1);
-    const CliRun run = RunCli(*dir_, args);
+    const ProgramRun run = RunCli(*dir_, args);
     unsetenv("LANGUAGE");
     return run;
   };
-  const CliRun usage = inCzech("analyze --criterion 4");
+  const ProgramRun usage = inCzech("analyze --criterion 4");
   EXPECT_EQ(usage.exit, 2);
   EXPECT_EQ(usage.err.rfind("orbica-cli: kritérium 4 potřebuje --first\npoužití: orbica-cli analyze ", 0), 0u)
       << usage.err;
   EXPECT_EQ(inCzech("prob 99z").err.rfind("orbica-cli: chybný kód „99z“", 0), 0u);
   for (const std::string args : {"analyze --criterion 0 --threads 1", "analyze --criterion 2 --first 7 --format csv",
                                  "table 2 7 5c", "dist 9 5c --format json", "pops"}) {
-    const CliRun czech = inCzech(args), english = RunCli(*dir_, args);
+    const ProgramRun czech = inCzech(args), english = RunCli(*dir_, args);
     EXPECT_EQ(czech.exit, 0) << args << ": " << czech.err;
     EXPECT_FALSE(english.out.empty()) << args;
     EXPECT_EQ(czech.out, english.out) << args;

@@ -2,8 +2,6 @@
 // compared with the engine in this process or with values worked out here.
 #include <gtest/gtest.h>
 
-#include "cli/cli_runner.h"
-
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
@@ -12,14 +10,16 @@
 
 #include "crosstable/cross_table.h"
 #include "engine/app_context.h"
-#include "survey/description_file.h"
+#include "support/census_files.h"
+#include "support/cli_runner.h"
+#include "support/description_file.h"
 #include "survey/pop_format.h"
 #include "survey/subpopulation_code.h"
 
 namespace orbica {
 namespace {
 
-using test::CliRun;
+using test::ProgramRun;
 using test::RunCli;
 
 class CliSurvey : public ::testing::Test {
@@ -79,7 +79,7 @@ class CliSurvey : public ::testing::Test {
   }
   // The printed line holds every question number once, and no question stands
   // before one whose difference is larger by 0.001 or more.
-  void ExpectOrder(const CliRun& run, int kind, const std::vector<std::string>& codes) const {
+  void ExpectOrder(const ProgramRun& run, int kind, const std::vector<std::string>& codes) const {
     ASSERT_EQ(run.exit, 0) << run.err;
     std::vector<ConditionSet> sets;
     for (const std::string& code : codes) sets.push_back(test::Set(code));
@@ -102,7 +102,7 @@ class CliSurvey : public ::testing::Test {
 };
 
 TEST_F(CliSurvey, TablePrintsTheCrossTableWithLfLineEnds) {
-  const CliRun whole = RunCli(dir_, "table 7 2 ''");
+  const ProgramRun whole = RunCli(dir_, "table 7 2 ''");
   ASSERT_EQ(whole.exit, 0) << whole.err;
   EXPECT_EQ(whole.out,
             *CrossTableText(6, 1, context_.model, context_.questions, ConditionSet{}, "Whole population", "\n") + "\n");
@@ -110,7 +110,7 @@ TEST_F(CliSurvey, TablePrintsTheCrossTableWithLfLineEnds) {
   EXPECT_EQ(whole.out.substr(0, whole.out.find('\n')),
             std::string(20, ' ') + "Table for questions 7 and 2   (Whole population)");
 
-  const CliRun narrowed = RunCli(dir_, "table 7 2 '3ac 7bc'");
+  const ProgramRun narrowed = RunCli(dir_, "table 7 2 '3ac 7bc'");
   ASSERT_EQ(narrowed.exit, 0) << narrowed.err;
   EXPECT_EQ(narrowed.out, *CrossTableText(6, 1, context_.model, context_.questions, test::Set("3ac 7bc"),
                                           "n/a q3a2 yes no ", "\n") +
@@ -121,18 +121,18 @@ TEST_F(CliSurvey, OrderPrintsTheQuestionNumbersByDescendingDifference) {
   ExpectOrder(RunCli(dir_, "order 1 '' 2b 5c '3ac 13g'"), 1, {"", "2b", "5c", "3ac 13g"});
   for (const int kind : {2, 3}) ExpectOrder(RunCli(dir_, "order " + std::to_string(kind) + " 2b 5c"), kind, {"2b", "5c"});
   for (const char* args : {"order 0 2b 5c", "order 3 2b"}) {
-    const CliRun numbers = RunCli(dir_, args);
+    const ProgramRun numbers = RunCli(dir_, args);
     ASSERT_EQ(numbers.exit, 0) << numbers.err;
     EXPECT_EQ(numbers.out, "1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 21 22 23 24\n") << args;
   }
 }
 
 TEST_F(CliSurvey, PopsListsTheSavedSubpopulationsInFileNameOrder) {
-  const CliRun run = RunCli(dir_, "pops");
+  const ProgramRun run = RunCli(dir_, "pops");
   ASSERT_EQ(run.exit, 0) << run.err;
   EXPECT_EQ(run.out, "2\t2b13g\tCommuters\n3\t5c\tFives\n");
   std::filesystem::remove_all(dir_.File("Populace"));
-  const CliRun none = RunCli(dir_, "pops");
+  const ProgramRun none = RunCli(dir_, "pops");
   EXPECT_EQ(none.exit, 0);
   EXPECT_EQ(none.out, "");
 }
@@ -146,7 +146,7 @@ TEST_F(CliSurvey, BadInputExitsTwoAndNamesTheBadPart) {
                         Case{"table 1 2", "usage"}, Case{"order 4 ''", "\"4\""}, Case{"order x 2b", "\"x\""},
                         Case{"order 1 2b 3a 4a 5a 6a", "at most four"}, Case{"order 1 2b 30a", "30"},
                         Case{"order 1", "usage"}, Case{"pops extra", "usage"}}) {
-    const CliRun run = RunCli(dir_, c.args);
+    const ProgramRun run = RunCli(dir_, c.args);
     EXPECT_EQ(run.exit, 2) << c.args;
     EXPECT_NE(run.err.find(c.mentions), std::string::npos) << c.args << ": " << run.err;
     EXPECT_TRUE(run.out.empty()) << c.args;
@@ -156,7 +156,7 @@ TEST_F(CliSurvey, BadInputExitsTwoAndNamesTheBadPart) {
 TEST_F(CliSurvey, ACensusThatCannotBeLoadedExitsOneWithTheProgramsMessages) {
   std::filesystem::remove(dir_.File("Otazky.txt"));
   for (const char* args : {"table 1 2 ''", "order 1 2b 5c", "pops"}) {
-    const CliRun run = RunCli(dir_, args);
+    const ProgramRun run = RunCli(dir_, args);
     EXPECT_EQ(run.exit, 1) << args;
     EXPECT_LT(run.err.find("Cannot load the question descriptions."), run.err.find("Cannot load question list."))
         << run.err;

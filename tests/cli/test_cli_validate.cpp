@@ -8,11 +8,11 @@
 #include <filesystem>
 #include <map>
 
-#include "cli/cli_runner.h"
 #include "cli/sample_census.h"
 #include "model/binary_io.h"
 #include "support/census_files.h"
-#include "survey/description_file.h"
+#include "support/cli_runner.h"
+#include "support/description_file.h"
 #include "survey/pop_format.h"
 
 namespace orbica {
@@ -38,7 +38,7 @@ struct Validation {
 };
 
 Validation RunValidate(const test::TempDir& dir, const std::string& args = "") {
-  const test::CliRun run = test::RunCli(dir, "validate " + args);
+  const test::ProgramRun run = test::RunCli(dir, "validate " + args);
   return {run.exit, test::Split(run.out), run.err};
 }
 

@@ -2,7 +2,6 @@
 // output formats and the exit codes.
 #include <dlfcn.h>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdint>
 #include <cstdio>
@@ -14,17 +13,12 @@
 
 #include "model/binary_io.h"
 #include "support/census_files.h"
+#include "support/cli_runner.h"
 
 namespace orbica {
 namespace {
 
-int RunCli(const std::string& folder, const std::string& args, std::string* err = nullptr) {
-  const std::string errFile = folder + "/stderr.txt";
-  const std::string command = "cd '" + folder + "' && '" ORBICA_CLI "' " + args + " >/dev/null 2>'" + errFile + "'";
-  const int status = std::system(command.c_str());
-  if (err) *err = test::ReadText(errFile);
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
+using test::RunCli;
 
 // A PNG image (8-bit RGB or RGBA, not interlaced) as 0xRRGGBB pixels. The
 // compressed data is inflated with the system's zlib, which Qt uses too.
@@ -110,7 +104,8 @@ class Render : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     census_ = new test::TempDir();
-    ASSERT_EQ(RunCli(census_->Path(), "sample census --components 4 --respondents 200000"), 0);
+    const test::ProgramRun run = RunCli(census_->Path(), "sample census --components 4 --respondents 200000");
+    ASSERT_EQ(run.exit, 0) << run.err;
   }
   static void TearDownTestSuite() {
     delete census_;
@@ -126,10 +121,8 @@ TEST_F(Render, BarStylesShowTheSlotColours) {
   for (const std::string style : {"bar2d", "bar3d", "cylinder"}) {
     SCOPED_TRACE(style);
     const std::string out = Out(style + ".png");
-    std::string err;
-    ASSERT_EQ(RunCli(Folder(), "render --style " + style + " --question 2 --size 640x480 --out '" + out + "' '' 2ab", &err),
-              0)
-        << err;
+    const test::ProgramRun run = RunCli(Folder(), "render --style " + style + " --question 2 --size 640x480 --out '" + out + "' '' 2ab");
+    ASSERT_EQ(run.exit, 0) << run.err;
     Png png;
     ASSERT_TRUE(ReadPng(out, png));
     EXPECT_EQ(png.width, 640);
@@ -154,9 +147,8 @@ TEST_F(Render, LikeAWindowAboveItsPanelWithTheFirstAnswerHighlighted) {
   std::map<std::string, Png> images;
   for (const std::string options : {"", "--no-highlight"}) {
     const std::string out = Out("window.png");
-    std::string err;
-    ASSERT_EQ(RunCli(Folder(), "render --style bar2d --question 2 --size 600x400 " + options + " --out '" + out + "' ''", &err), 0)
-        << err;
+    const test::ProgramRun run = RunCli(Folder(), "render --style bar2d --question 2 --size 600x400 " + options + " --out '" + out + "' ''");
+    ASSERT_EQ(run.exit, 0) << run.err;
     ASSERT_TRUE(ReadPng(out, images[options]));
   }
   // The last rows hold only the gradient's horizontal lines.
@@ -170,8 +162,8 @@ TEST_F(Render, LikeAWindowAboveItsPanelWithTheFirstAnswerHighlighted) {
 
 TEST_F(Render, PiesOfFourSubpopulationsInTheAnswerColours) {
   const std::string out = Out("pie.png");
-  std::string err;
-  ASSERT_EQ(RunCli(Folder(), "render --style pie --question 2 --out '" + out + "' '' 1a 1b 3c", &err), 0) << err;
+  const test::ProgramRun run = RunCli(Folder(), "render --style pie --question 2 --out '" + out + "' '' 1a 1b 3c");
+  ASSERT_EQ(run.exit, 0) << run.err;
   Png png;
   ASSERT_TRUE(ReadPng(out, png));
   EXPECT_EQ(png.width, 1024);  // the default size
@@ -187,8 +179,8 @@ TEST_F(Render, AbsoluteBehindAndWithoutErrorsDrawDifferently) {
   std::map<std::string, std::vector<std::uint32_t>> images;
   for (const std::string options : {"", "--behind", "--absolute", "--no-errors"}) {
     const std::string out = Out("variant.png");
-    ASSERT_EQ(RunCli(Folder(), "render --style bar3d --question 3 --size 500x400 " + options + " --out '" + out + "' '' 3c"),
-              0);
+    const test::ProgramRun run = RunCli(Folder(), "render --style bar3d --question 3 --size 500x400 " + options + " --out '" + out + "' '' 3c");
+    ASSERT_EQ(run.exit, 0) << run.err;
     Png png;
     ASSERT_TRUE(ReadPng(out, png));
     images[options] = png.pixels;
@@ -199,9 +191,8 @@ TEST_F(Render, AbsoluteBehindAndWithoutErrorsDrawDifferently) {
 }
 
 TEST_F(Render, SvgAndPdfByExtension) {
-  std::string err;
-  ASSERT_EQ(RunCli(Folder(), "render --style bar2d --question 1 --size 800x600 --out '" + Out("g.svg") + "' 1a 2b", &err), 0)
-      << err;
+  test::ProgramRun run = RunCli(Folder(), "render --style bar2d --question 1 --size 800x600 --out '" + Out("g.svg") + "' 1a 2b");
+  ASSERT_EQ(run.exit, 0) << run.err;
   const std::string svg = test::ReadText(Out("g.svg"));
   EXPECT_NE(svg.find("<svg"), std::string::npos);
   EXPECT_NE(svg.find("viewBox=\"0 0 800 600\""), std::string::npos);
@@ -209,7 +200,8 @@ TEST_F(Render, SvgAndPdfByExtension) {
   EXPECT_NE(svg.find("#80ff80"), std::string::npos);  // slot 1
   EXPECT_NE(svg.find("Region of usual residence"), std::string::npos);
 
-  ASSERT_EQ(RunCli(Folder(), "render --style pie --question 1 --out '" + Out("g.PDF") + "' ''", &err), 0) << err;
+  run = RunCli(Folder(), "render --style pie --question 1 --out '" + Out("g.PDF") + "' ''");
+  ASSERT_EQ(run.exit, 0) << run.err;
   const std::string pdf = test::ReadText(Out("g.PDF"));
   EXPECT_EQ(pdf.rfind("%PDF-", 0), 0u);
   EXPECT_GT(pdf.size(), 1000u);
@@ -224,23 +216,22 @@ TEST_F(Render, MistakesExitWithTwoAndAMissingCensusWithOne) {
         "render --style pie --question 1 --size 640 " + out + " ''", "render --style pie --question 1 " + out,
         "render --style pie --question 1 " + out + " 1a 1b 1c 1d 1e", "render --style pie --question 1 " + out + " 99z",
         "render --style pie --question 1 --sideways " + out + " ''", "render --style pie --question 1 --out"}) {
-    std::string err;
-    EXPECT_EQ(RunCli(Folder(), args, &err), 2) << args;
-    EXPECT_FALSE(err.empty()) << args;
+    const test::ProgramRun run = RunCli(Folder(), args);
+    EXPECT_EQ(run.exit, 2) << args;
+    EXPECT_FALSE(run.err.empty()) << args;
   }
   test::TempDir empty;
-  EXPECT_EQ(RunCli(empty.Path(), "render --style pie --question 1 --out x.png ''"), 1);
-  EXPECT_EQ(RunCli(Folder(), "render --style pie --question 1 --out '" + Out("no/such/folder/x.png") + "' ''"), 1);
+  EXPECT_EQ(RunCli(empty.Path(), "render --style pie --question 1 --out x.png ''").exit, 1);
+  EXPECT_EQ(RunCli(Folder(), "render --style pie --question 1 --out '" + Out("no/such/folder/x.png") + "' ''").exit, 1);
 }
 
 TEST_F(Render, TinyImagesDoNotFail) {
   for (const std::string style : {"bar2d", "bar3d", "cylinder", "pie"}) {
     for (const std::string size : {"1x1", "30x20", "4000x60"}) {
       const std::string out = Out("tiny.png");
-      EXPECT_EQ(RunCli(Folder(), "render --style " + style + " --question 1 --size " + size + " --behind --out '" + out +
-                                  "' '' 1a 2b 3c"),
-                0)
-          << style << ' ' << size;
+      const test::ProgramRun run =
+          RunCli(Folder(), "render --style " + style + " --question 1 --size " + size + " --behind --out '" + out + "' '' 1a 2b 3c");
+      EXPECT_EQ(run.exit, 0) << style << ' ' << size << ": " << run.err;
     }
   }
 }

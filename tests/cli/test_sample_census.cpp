@@ -5,12 +5,12 @@
 #include <cmath>
 #include <filesystem>
 
-#include "cli/cli_runner.h"
 #include "cli/sample_census.h"
 #include "engine/app_context.h"
 #include "model/binary_io.h"
-#include "survey/pop_format.h"
 #include "support/census_files.h"
+#include "support/cli_runner.h"
+#include "survey/pop_format.h"
 
 namespace orbica {
 namespace {
@@ -146,7 +146,7 @@ TEST(SampleCensusOptions, PlantedLinksAtTemporaryNamesAreNotFollowed) {
                            "Populace/3fg4fg7c.pop", "Populace/6m8b.pop"})
     std::filesystem::create_symlink(victim, (sample / name).string() + ".tmp");
   // Options may come before the folder too.
-  const test::CliRun run = test::RunCli(dir, "sample --components 2 sample --respondents 1000");
+  const test::ProgramRun run = test::RunCli(dir, "sample --components 2 sample --respondents 1000");
   EXPECT_EQ(run.exit, 0) << run.err;
   EXPECT_EQ(run.out.rfind("wrote a census of 2 components, 1000 respondents and ", 0), 0u) << run.out;
   EXPECT_EQ(test::ReadText(victim), "precious");

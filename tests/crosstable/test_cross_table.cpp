@@ -3,7 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "crosstable/cross_table.h"
-#include "survey/description_file.h"
+#include "support/census_files.h"
+#include "support/description_file.h"
 #include "survey/question_list.h"
 #include "survey/subpopulation_store.h"
 

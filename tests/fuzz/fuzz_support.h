@@ -21,22 +21,18 @@ namespace orbica::fuzz {
     if (!(condition)) ::orbica::fuzz::Fail(#condition, __FILE__, __LINE__); \
   } while (0)
 
-// A folder of this process below /dev/shm (or $TMPDIR, or /tmp), made on first
-// use and removed at exit.
+// A folder of this process below /dev/shm (or the system's temporary folder),
+// made on first use and removed at exit.
 const std::string& ScratchFolder();
 // Writes `size` bytes to `name` in the scratch folder and returns its path.
 std::string WriteScratchFile(const std::string& name, const std::uint8_t* data, std::size_t size);
 std::string WriteScratchFile(const std::string& name, const std::string& text);
 
-// The bytes of a model file of `components` components with distinct, valid
-// weights and probabilities, and `respondents` respondents.
-std::vector<unsigned char> SmallModelBytes(int components, std::int32_t respondents);
-// A description file that fits the questionnaire (with the "n/a" line).
-std::string SmallDescriptionText();
-
-// A model of `components` components, loaded once per process (without records).
+// A model of `components` components with distinct, valid weights and
+// probabilities, loaded once per process (without records).
 const CModel& SmallModel(int components);
-// The question texts of SmallDescriptionText, loaded once per process against SmallModel(2).
+// The question texts of test::DescriptionFile (with the "n/a" line), loaded once
+// per process against SmallModel(2).
 const CQuestionList& SmallQuestionList();
 
 // True when `text` is well-formed UTF-8.

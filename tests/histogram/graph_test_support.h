@@ -12,33 +12,17 @@
 #include "model/model.h"
 #include "model/notifier.h"
 #include "support/census_files.h"
+#include "support/description_file.h"
 #include "survey/question_list.h"
 #include "survey/settings.h"
 
 namespace orbica::test {
 
-// Question q (0-based) reads "Question <q+1>"; answer a of it has the long text
-// "Long <q+1>.<a+1>" and the short text "S<q+1>.<a+1>"; `tail` follows each.
-inline std::string QuestionFileText(const std::string& tail = "") {
-  std::string text = std::to_string(kQuestionCount) + "\n";
-  for (int q = 0; q < kQuestionCount; ++q) text += std::to_string(AnswerCount(q)) + (q + 1 < kQuestionCount ? " " : "\n");
-  text += "==========\n";
-  for (int q = 0; q < kQuestionCount; ++q) {
-    text += "Question " + std::to_string(q + 1) + tail + "\n";
-    for (int a = 0; a < AnswerCount(q); ++a) {
-      const std::string id = std::to_string(q + 1) + "." + std::to_string(a + 1);
-      text += "   - Long " + id + tail + "\n     /S" + id + tail + "/\n";
-    }
-  }
-  return text;
-}
-
+// Question texts of DescriptionFile::Labelled(tail), loaded against a model.
 struct LoadedTexts {
   explicit LoadedTexts(const std::string& tail = "") {
-    WriteBytes(dir.File("data.mle"), TestModel::Uniform(1, 1000).Bytes());
-    WriteBytes(dir.File("zData.gcd"), {});
-    WriteText(dir.File("Otazky.txt"), QuestionFileText(tail));
-    if (model.Load(dir.File("data.mle"), notifier) != 0) ADD_FAILURE() << "model not loaded";
+    if (!WriteAndLoadModel(dir, TestModel::Uniform(1, 1000), model)) ADD_FAILURE() << "model not loaded";
+    WriteText(dir.File("Otazky.txt"), DescriptionFile::Labelled(tail).Text());
     if (questions.Load(dir.File("Otazky.txt"), model, notifier) != 1) ADD_FAILURE() << "question texts not loaded";
   }
   TempDir dir;

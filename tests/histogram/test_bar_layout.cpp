@@ -181,7 +181,9 @@ TEST_F(BarLayout, AbsoluteScaleRoundsHalfTheLargestValue) {
   graph.bars.clear();
   dc.Clear();
   graph.Draw(dc, 0, 0, 316, 400);
-  for (const BarCall& bar : graph.ValueBars()) EXPECT_EQ(bar.h, 0);
+  const std::vector<BarCall> emptyBars = graph.ValueBars();
+  ASSERT_EQ(emptyBars.size(), 3u);
+  for (const BarCall& bar : emptyBars) EXPECT_EQ(bar.h, 0);
   EXPECT_EQ(test::Texts(ScaleLabels(dc)), std::vector<std::string>(11, "0"));
 }
 
@@ -251,6 +253,7 @@ TEST_F(BarLayout, HitRegionsAreTheLabelColumnsOfTheLastInteractiveDrawing) {
 
   // The selected answer's label is inverted.
   const std::vector<CanvasCall> labels = Labels(dc);
+  ASSERT_EQ(labels.size(), 3u);
   EXPECT_EQ(labels[1].backgroundMode, BackgroundMode::kOpaque);
   EXPECT_EQ(labels[1].backgroundColor, kText);
   EXPECT_EQ(labels[1].textColor, 0xFFFFFF - kText);
@@ -271,7 +274,9 @@ TEST_F(BarLayout, HitRegionsAreTheLabelColumnsOfTheLastInteractiveDrawing) {
   dc.Clear();
   graph.Draw(dc, 0, 0, 310, 302);
   EXPECT_EQ(graph.regions.Regions(), before);
-  for (const CanvasCall& label : Labels(dc)) EXPECT_EQ(label.backgroundMode, BackgroundMode::kTransparent);
+  const std::vector<CanvasCall> printed = Labels(dc);
+  ASSERT_EQ(printed.size(), 3u);
+  for (const CanvasCall& label : printed) EXPECT_EQ(label.backgroundMode, BackgroundMode::kTransparent);
 }
 
 TEST_F(BarLayout, WithoutRowsOnlyTheFrameAndLabelsAppear) {

@@ -106,19 +106,37 @@ TEST(CylinderBar, DeepCylindersReachTenPixelsBeyondTheirWidth) {
   EXPECT_EQ(lines[1].args[0], 130);
   EXPECT_EQ(lines[84].args[0], 90);
   EXPECT_EQ(lines[85].args[0], 130);
-  // Every shade stays inside the channel range.
-  for (const CanvasCall& line : lines) EXPECT_LE(line.pen.color, 0xFFFFFFu);
+  // Columns beyond the width go on toward white (left) and black (right): the
+  // outermost, j = 20 = 2r, reach them; j = 15 goes three quarters of the way,
+  // 0x80 + 127 x 3/4 = 0xDF and 0x80 - 128 x 3/4 = 0x20, 0xFF - 255 x 3/4 = 0x40.
+  EXPECT_EQ(lines[0].pen, SolidPen(kWhite));
+  EXPECT_EQ(lines[1].pen, SolidPen(kBlack));
+  EXPECT_EQ(lines[20].args[0], 95);
+  EXPECT_EQ(lines[20].pen, SolidPen(0xDFDFFF));
+  EXPECT_EQ(lines[21].pen, SolidPen(0x202040));
 }
 
+// Width 1 leaves r = 0 and one column in the plain colour (a blend over 0 steps
+// keeps it); width 2, r = 1, has the columns j = 2, 1, 0 (R2 = 7.25).
 TEST(CylinderBar, NarrowCylindersDoNotFail) {
   RecordingCanvas dc;
   CylinderGraph graph;
   graph.DrawBar(dc, 100, 300, 50, 0, 0, kColor, false);
   EXPECT_TRUE(dc.CallsOf(CanvasOp::kLine).empty());
   graph.DrawBar(dc, 100, 300, 50, 1, 0, kColor, false);
+  std::vector<CanvasCall> lines = dc.CallsOf(CanvasOp::kLine);
+  ASSERT_EQ(lines.size(), 4u + 2);
+  EXPECT_EQ(lines[0].pen, SolidPen(kColor));
+  EXPECT_EQ(lines[1].pen, SolidPen(kColor));
+  dc.Clear();
   graph.DrawBar(dc, 100, 300, 0, 2, 0, kColor, true);
-  EXPECT_FALSE(dc.CallsOf(CanvasOp::kLine).empty());
-  for (const CanvasCall& line : dc.CallsOf(CanvasOp::kLine)) EXPECT_LE(line.pen.color, 0xFFFFFFu);
+  lines = dc.CallsOf(CanvasOp::kLine);
+  ASSERT_EQ(lines.size(), 3u * 4 + 2);
+  const Color left[] = {kWhite, 0xBFBFFF, kColor}, right[] = {kBlack, 0x404080, kColor};
+  for (std::size_t c = 0; c < 3; ++c) {
+    EXPECT_EQ(lines[4 * c].pen, SolidPen(left[c])) << c;
+    EXPECT_EQ(lines[4 * c + 1].pen, SolidPen(right[c])) << c;
+  }
 }
 
 }  // namespace

@@ -5,7 +5,8 @@
 #include <limits>
 
 #include "histogram/histogram_data.h"
-#include "survey/description_file.h"
+#include "support/census_files.h"
+#include "support/description_file.h"
 #include "survey/subpopulation_store.h"
 
 namespace orbica {

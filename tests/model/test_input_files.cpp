@@ -18,7 +18,7 @@
 #include "engine/app_context.h"
 #include "model/binary_io.h"
 #include "support/census_files.h"
-#include "survey/description_file.h"
+#include "support/description_file.h"
 
 #if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
 #define ORBICA_SANITIZED 1

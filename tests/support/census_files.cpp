@@ -1,5 +1,7 @@
 #include "support/census_files.h"
 
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -7,15 +9,17 @@
 #include <stdexcept>
 
 #include "model/binary_io.h"
+#include "model/model.h"
+#include "model/notifier.h"
 #include "survey/subpopulation_code.h"
 
 namespace orbica::test {
 
-TempDir::TempDir() {
+TempDir::TempDir(const std::string& base) {
   std::random_device device;
-  const auto base = std::filesystem::temp_directory_path();
+  const std::filesystem::path below = base.empty() ? std::filesystem::temp_directory_path() : std::filesystem::path(base);
   for (;;) {
-    const auto candidate = base / ("orbica-test-" + std::to_string(device()));
+    const auto candidate = below / ("orbica-" + std::to_string(::getpid()) + "-" + std::to_string(device()));
     if (std::filesystem::create_directory(candidate)) {
       path_ = candidate.string();
       return;
@@ -88,6 +92,13 @@ std::vector<unsigned char> RecordsBytes(const std::vector<CountRecord>& records)
     for (const std::int32_t code : r.codes) AppendLE(bytes, code);
   }
   return bytes;
+}
+
+bool WriteAndLoadModel(const TempDir& dir, const TestModel& model, CModel& loaded) {
+  WriteBytes(dir.File("data.mle"), model.Bytes());
+  WriteBytes(dir.File("zData.gcd"), RecordsBytes({{model.respondents, {-1, -1, -1}}}));
+  RecordingNotifier notifier;
+  return loaded.Load(dir.File("data.mle"), notifier) == 0 && notifier.messages.empty();
 }
 
 void WriteBytes(const std::string& path, const std::vector<unsigned char>& bytes) {

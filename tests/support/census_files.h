@@ -9,12 +9,17 @@
 #include "model/observed_counts.h"
 #include "model/questionnaire.h"
 
+namespace orbica {
+class CModel;
+}
+
 namespace orbica::test {
 
-// A fresh folder below the system's temporary folder, removed with everything in it.
+// A fresh folder "orbica-<process id>-<random number>" below `base` (the
+// system's temporary folder when empty), removed with everything in it.
 class TempDir {
  public:
-  TempDir();
+  explicit TempDir(const std::string& base = "");
   ~TempDir();
   TempDir(const TempDir&) = delete;
   TempDir& operator=(const TempDir&) = delete;
@@ -43,6 +48,9 @@ struct TestModel {
 };
 
 std::vector<unsigned char> RecordsBytes(const std::vector<CountRecord>& records);
+// Writes "data.mle" of `model` and a "zData.gcd" holding only the whole
+// population into the folder, and loads the model from there.
+bool WriteAndLoadModel(const TempDir& dir, const TestModel& model, CModel& loaded);
 void WriteBytes(const std::string& path, const std::vector<unsigned char>& bytes);
 void WriteText(const std::string& path, const std::string& text);
 std::string ReadText(const std::string& path);

@@ -2,7 +2,8 @@
 // editing rules.
 #include <gtest/gtest.h>
 
-#include "survey/description_file.h"
+#include "support/census_files.h"
+#include "support/description_file.h"
 #include "survey/populace.h"
 #include "survey/question_list.h"
 

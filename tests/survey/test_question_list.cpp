@@ -5,7 +5,8 @@
 #include <algorithm>
 #include <numeric>
 
-#include "survey/description_file.h"
+#include "support/census_files.h"
+#include "support/description_file.h"
 #include "survey/question_list.h"
 
 namespace orbica {

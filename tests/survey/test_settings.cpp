@@ -43,7 +43,7 @@ TEST_F(Settings, WithoutAFileTheDefaultsStay) {
   EXPECT_TRUE(settings.placements.empty());
 }
 
-TEST_F(Settings, SavesTheFileOrderByteForByteAndReadsItBack) {
+TEST_F(Settings, SavesTheFileOrderByteForByte) {
   CSettings settings;
   settings.colors[0] = 0x00112233;
   settings.colors[15] = 0x00ABCDEF;
@@ -70,15 +70,40 @@ TEST_F(Settings, SavesTheFileOrderByteForByteAndReadsItBack) {
   EXPECT_EQ(ReadLE<std::int32_t>(bytes.data() + 77 + 24 + 20), 11);
   EXPECT_EQ(bytes[125], 1);
   EXPECT_EQ(bytes, settings.Bytes());
+}
 
-  CSettings back;
-  back.Load(Path());
-  EXPECT_EQ(back.colors, settings.colors);
-  EXPECT_EQ(back.gradientTop, settings.gradientTop);
-  EXPECT_EQ(back.gradientBottom, settings.gradientBottom);
-  EXPECT_TRUE(back.directDrawing);
-  EXPECT_TRUE(back.hideGettingStarted);
-  EXPECT_EQ(back.placements, settings.placements);
+// Settings whose every value differs from the defaults and from those of any
+// other `variant`, with the two flags as given.
+CSettings Variant(int variant, bool hideGettingStarted, bool directDrawing) {
+  CSettings s;
+  for (std::size_t i = 0; i < s.colors.size(); ++i) s.colors[i] = 0x00A00000u + 0x100u * variant + i;
+  s.gradientTop = 0x00B00000u + variant;
+  s.gradientBottom = 0x00C00000u + variant;
+  s.hideGettingStarted = hideGettingStarted;
+  s.directDrawing = directDrawing;
+  for (int r = 0; r <= variant; ++r)
+    s.RecordPlacement(Record(PlacementKeyOfHistogram(10 * variant + r), -variant - r, variant + 2 * r,
+                             100 + variant + r, 200 + variant + r, kDockTop + (variant + r) % 4));
+  return s;
+}
+
+// Every value saved, set or cleared, reads back over settings that hold other
+// values everywhere, so that no value can pass by staying what it was.
+TEST_F(Settings, EveryValueReadsBackOverOtherValues) {
+  const CSettings variants[] = {Variant(0, false, false), Variant(1, false, true), Variant(2, true, false),
+                                Variant(3, true, true)};
+  for (int v = 0; v < 4; ++v) {
+    const CSettings& saved = variants[v];
+    ASSERT_TRUE(saved.Save(Path(), notifier_));
+    CSettings loaded = variants[3 - v];  // both flags the other way
+    loaded.Load(Path());
+    EXPECT_EQ(loaded.colors, saved.colors) << v;
+    EXPECT_EQ(loaded.gradientTop, saved.gradientTop) << v;
+    EXPECT_EQ(loaded.gradientBottom, saved.gradientBottom) << v;
+    EXPECT_EQ(loaded.hideGettingStarted, saved.hideGettingStarted) << v;
+    EXPECT_EQ(loaded.directDrawing, saved.directDrawing) << v;
+    EXPECT_EQ(loaded.placements, saved.placements) << v;
+  }
 }
 
 TEST_F(Settings, SavesTheFiveLatestRecordsAndAFileWithMoreLoadsNone) {

@@ -5,7 +5,8 @@
 #include <filesystem>
 
 #include "engine/app_context.h"
-#include "survey/description_file.h"
+#include "support/census_files.h"
+#include "support/description_file.h"
 #include "survey/pop_format.h"
 
 namespace orbica {

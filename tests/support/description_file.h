@@ -1,14 +1,13 @@
-// Hand-made "Otazky.txt" texts for tests: every question and answer gets a text
-// that names it, unless a test sets its own.
+// Hand-made "Otazky.txt" texts for tests. By default every question and answer
+// gets a text that names it ("Question number 3", "Long text 3.2", "q3a2");
+// Labelled() gives short labels instead; a test may set any text of its own.
 #pragma once
 
 #include <map>
 #include <string>
 #include <utility>
 
-#include "model/model.h"
 #include "model/questionnaire.h"
-#include "support/census_files.h"
 
 namespace orbica::test {
 
@@ -29,6 +28,20 @@ struct DescriptionFile {
     text += std::to_string(first);
     if (second >= 0) text.append(between).append(std::to_string(second));
     return text;
+  }
+
+  // Every answer listed, without the "n/a" line: question q reads "Question <q+1>",
+  // answer a of it has the long text "Long <q+1>.<a+1>" and the short text
+  // "S<q+1>.<a+1>"; `tail` follows each text.
+  static DescriptionFile Labelled(const std::string& tail = "") {
+    DescriptionFile file;
+    file.withNa = false;
+    for (int q = 0; q < kQuestionCount; ++q) {
+      file.questions[q] = Named("Question ", q + 1, "", -1) + tail;
+      for (int a = 0; a < AnswerCount(q); ++a)
+        file.answers[{q, a}] = {Named("Long ", q + 1, ".", a + 1) + tail, Named("S", q + 1, ".", a + 1) + tail};
+    }
+    return file;
   }
 
   std::string Header() const {
@@ -60,14 +73,5 @@ struct DescriptionFile {
     return text;
   }
 };
-
-// Writes "data.mle" of `model` and a "zData.gcd" holding only the whole
-// population into the folder, and loads the model from there.
-inline bool WriteAndLoadModel(const TempDir& dir, const TestModel& model, CModel& loaded) {
-  WriteBytes(dir.File("data.mle"), model.Bytes());
-  WriteBytes(dir.File("zData.gcd"), RecordsBytes({{model.respondents, {-1, -1, -1}}}));
-  RecordingNotifier notifier;
-  return loaded.Load(dir.File("data.mle"), notifier) == 0 && notifier.messages.empty();
-}
 
 }  // namespace orbica::test
