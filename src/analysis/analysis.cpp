@@ -24,7 +24,7 @@ std::string Format(const char* format, auto... values) {
 }  // namespace
 
 const char* CriterionName(int criterion) {
-  return criterion >= 0 && criterion < kCriterionCount ? kCriterionNames[criterion] : "";
+  return KnownCriterion(criterion) ? kCriterionNames[criterion] : "";
 }
 
 CAnalysis::CAnalysis(const CModel& model, const CQuestionList& questions, Notifier& notifier, std::string recordsPath)
@@ -65,7 +65,7 @@ void CAnalysis::PrepareIndexTables(Notifier& notifier) {
 
 double CAnalysis::Evaluate(const AnalysisCondition& k, int criterionId) {
   PrepareIndexTables();
-  if (criterionId < 0 || criterionId >= kCriterionCount) return kUnknownCriterion;
+  if (!KnownCriterion(criterionId)) return kUnknownCriterion;
   // Slots outside the row cannot be evaluated.
   const auto slotOk = [](int s) { return s >= 0 && s < kSlotCount; };
   if (!slotOk(k.s1) || !slotOk(k.s2) || !slotOk(k.s3)) return kNotApplicable;
@@ -83,15 +83,16 @@ double CAnalysis::Evaluate(const AnalysisCondition& k, int criterionId) {
            (k.s3 != 0 && question == SlotQuestion(k.s3));
   };
 
-  switch (criterionId) {
-    case 0:
-    case 1: {
+  const Criterion criterion = static_cast<Criterion>(criterionId);
+  switch (criterion) {
+    case Criterion::kAbsoluteSizeError:
+    case Criterion::kRelativeSizeError: {
       double p = 0.0;
       for (int c = 0; c < components; ++c) p += w[static_cast<std::size_t>(c)] * factor(model_.Row(c));
-      return criterionId == 0 ? criteria::AbsoluteSizeError(p, k.count, model_.Respondents())
+      return criterion == Criterion::kAbsoluteSizeError ? criteria::AbsoluteSizeError(p, k.count, model_.Respondents())
                               : criteria::RelativeSizeError(p, k.count, model_.Respondents());
     }
-    case 2: {
+    case Criterion::kConditionalEntropy: {
       const int x = firstChoice;
       if (x < 0 || x >= kQuestionCount || touches(x)) return kNotApplicable;
       const int first = FirstAnswerSlot(x), answers = model_.AnswerCount(x);
@@ -103,7 +104,7 @@ double CAnalysis::Evaluate(const AnalysisCondition& k, int criterionId) {
       }
       return criteria::Entropy(j, answers);
     }
-    case 3: {
+    case Criterion::kInformation: {
       const int x = firstChoice, y = secondChoice;
       if (x < 0 || x >= kQuestionCount || y < 0 || y >= kQuestionCount) return kNotApplicable;
       if (touches(x) || touches(y)) return kNotApplicable;
@@ -123,7 +124,8 @@ double CAnalysis::Evaluate(const AnalysisCondition& k, int criterionId) {
       }
       return criteria::Information(pxy, px, py, ax, ay);
     }
-    default: {  // 4 and 5
+    case Criterion::kRelativeFrequency:
+    case Criterion::kAbsoluteFrequency: {
       const int x = firstChoice;
       if (!slotOk(x) || secondChoice < -1 || secondChoice >= kSlotCount) return kNotApplicable;
       const int qx = SlotQuestion(x);
@@ -140,9 +142,10 @@ double CAnalysis::Evaluate(const AnalysisCondition& k, int criterionId) {
         t += (w[static_cast<std::size_t>(c)] * e) * q;
         p += w[static_cast<std::size_t>(c)] * q;
       }
-      return criterionId == 4 ? t / p : t;
+      return criterion == Criterion::kRelativeFrequency ? t / p : t;
     }
   }
+  return kUnknownCriterion;
 }
 
 std::string AnalysisTitle(int criterion, int firstChoice, int secondChoice, const CQuestionList& questions) {
@@ -153,16 +156,16 @@ std::string AnalysisTitle(int criterion, int firstChoice, int secondChoice, cons
     number = q + 1;
     letter = static_cast<char>('a' + (slot - questions.FirstAnswerSlot(q)));
   };
-  switch (criterion) {
-    case 2:
+  switch (static_cast<Criterion>(criterion)) {
+    case Criterion::kConditionalEntropy:
       if (firstChoice >= 0 && firstChoice < questions.QuestionCount())
         title = Format("%s - %s", title.c_str(), questions.QuestionText(firstChoice).c_str());
       break;
-    case 3:
+    case Criterion::kInformation:
       title = Format("%s - Questions %d and %d", title.c_str(), firstChoice + 1, secondChoice + 1);
       break;
-    case 4:
-    case 5: {
+    case Criterion::kRelativeFrequency:
+    case Criterion::kAbsoluteFrequency: {
       if (questions.QuestionOfSlot(firstChoice) < 0) break;
       int number = 0;
       char letter = 'a';

@@ -18,7 +18,25 @@
 
 namespace orbica {
 
+// The criteria, numbered as the parameters, the settings and orbica-cli give them.
+enum class Criterion {
+  kAbsoluteSizeError = 0,
+  kRelativeSizeError = 1,
+  kConditionalEntropy = 2,  // of one question
+  kInformation = 3,         // between two questions
+  kRelativeFrequency = 4,   // of one or two answers
+  kAbsoluteFrequency = 5,
+};
 inline constexpr int kCriterionCount = 6;
+// Whether criterion number `id` is one of the six.
+constexpr bool KnownCriterion(int id) { return id >= 0 && id < kCriterionCount; }
+// The criteria whose choices are questions, and those whose choices are answers.
+constexpr bool ChoosesQuestions(Criterion c) {
+  return c == Criterion::kConditionalEntropy || c == Criterion::kInformation;
+}
+constexpr bool ChoosesAnswers(Criterion c) {
+  return c == Criterion::kRelativeFrequency || c == Criterion::kAbsoluteFrequency;
+}
 inline constexpr int kRankedCapacity = 150;
 // Results of a criterion that are not measures.
 inline constexpr double kNotApplicable = -10000.0;
@@ -81,7 +99,7 @@ class CAnalysis {
   // Parameters of a run, kept between runs.
   int firstChoice = -1;   // criteria 2, 3: a question index; 4, 5: an answer slot; -1 = none
   int secondChoice = -1;  // criterion 3: a question index; 4, 5: an answer slot; -1 = none
-  int criterion = 0;      // 0..5
+  int criterion = 0;      // 0..5, a Criterion
   int maxLength = 2;      // longest condition considered, 1..3 answers
   double threshold = 0.0;
   double weight = 0.0;  // significance of the difference, 0..1
@@ -91,6 +109,8 @@ class CAnalysis {
   // instruction set of the kernels. They never change the results.
   int threads = 0;
   KernelLevel kernelLevel = KernelLevel::Auto;
+
+  Criterion Kind() const { return static_cast<Criterion>(criterion); }
 
   // Builds slotQuestion, codeQuestion and firstAnswerSlot unless they exist.
   void PrepareIndexTables();
@@ -145,6 +165,8 @@ class CAnalysis {
   double TrueSize(const AnalysisHit& hit) const;
 
  private:
+  friend class SearchRun;  // the ranked search of one run (search.cpp)
+
   void PrepareIndexTables(Notifier& notifier);
   // Answers of question q as the question list has them.
   int AnswersOf(int q) const;

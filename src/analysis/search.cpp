@@ -3,24 +3,20 @@
 // in blocks on several threads with the vector kernels, while the calling thread
 // walks the records in file order: checkpoints, the pair table and the ranked
 // buffer see the records exactly as a single reader of the file would.
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <atomic>
-#include <cerrno>
 #include <cmath>
-#include <cstdio>
+#include <memory>
 #include <new>
-#include <system_error>
+#include <optional>
 #include <thread>
 
 #include "analysis/analysis.h"
+#include "analysis/block_queue.h"
 #include "analysis/criteria.h"
 #include "analysis/kernels.h"
-#include "model/binary_io.h"
-#include "model/observed_counts.h"
+#include "analysis/records_file.h"
+#include "analysis/worker_pool.h"
 
 namespace orbica {
 
@@ -30,13 +26,6 @@ using kernels::KernelCondition;
 using kernels::KernelModel;
 using kernels::kMaxLanes;
 using kernels::kOnesRow;
-
-// A record of one condition length, with its codes turned into slots.
-struct Record {
-  std::int64_t position = 0;  // record number in the file, from 0
-  std::uint32_t count = 0;
-  std::int16_t s1 = 0, s2 = 0, s3 = 0;  // 0 = empty position
-};
 
 // Evaluation of one record of a pass.
 struct Evaluation {
@@ -49,7 +38,7 @@ struct Evaluation {
 
 // What the evaluation needs, fixed for the whole run.
 struct RunContext {
-  int criterion = 0;
+  Criterion criterion = Criterion::kAbsoluteSizeError;
   bool criterionValid = false;
   bool choicesValid = false;  // the choices name questions or answers of the questionnaire
   int firstChoice = -1;
@@ -99,7 +88,7 @@ class Layout {
     for (int c = 0; c < padded; ++c) rows_.data()[static_cast<std::size_t>(kOnesRow) * padded + c] = 1.0;
     m.rows = rows_.data();
     m.weights = weights_.data();
-    if (run.criterion == 0 || run.criterion == 1 || run.criterion == 4 || run.criterion == 5) {
+    if (!ChoosesQuestions(run.criterion)) {
       columns_.Reserve(static_cast<std::size_t>(std::max(components, 1)) * kernels::kColumnStride);
       for (int c = 0; c < components; ++c)
         for (int s = 0; s < kSlotCount; ++s)
@@ -107,7 +96,7 @@ class Layout {
       m.columns = columns_.data();
     }
 
-    if (run.criterion == 4 || run.criterion == 5) {
+    if (ChoosesAnswers(run.criterion)) {
       // w_c x e_c with the second answer as it takes part once X = Y is cleared.
       const int x = run.firstChoice;
       const int y = run.secondChoice == x ? -1 : run.secondChoice;
@@ -121,10 +110,10 @@ class Layout {
       }
       m.eventWeights = eventWeights_.data();
     }
-    if (run.criterion == 2 || run.criterion == 3)
+    if (ChoosesQuestions(run.criterion))
       Answers(model, firstAnswerSlot[static_cast<std::size_t>(run.questionX)], model.AnswerCount(run.questionX),
               answersX_, m.answersX, m.firstSlotX, m.answerCountX, m.strideX);
-    if (run.criterion == 3) {
+    if (run.criterion == Criterion::kInformation) {
       Answers(model, firstAnswerSlot[static_cast<std::size_t>(run.questionY)], model.AnswerCount(run.questionY),
               answersY_, m.answersY, m.firstSlotY, m.answerCountY, m.strideY);
       // A free lane after the answers of X gives the pair sums Py as well.
@@ -178,10 +167,10 @@ class Evaluator {
       count += applicable ? 1 : 0;
     }
     applicable_.resize(count);
-    if (run_.criterion == 3 && run_.questionX == run_.questionY) {
+    if (run_.criterion == Criterion::kInformation && run_.questionX == run_.questionY) {
       for (const std::size_t i : applicable_) out[i].value = 1.0;
     } else {
-      if (run_.criterion != 2 && run_.criterion != 3)
+      if (!ChoosesQuestions(run_.criterion))
         Windows(records, out);  // leaves the conditions that do not fill windows well in the batch
       else
         for (const std::size_t i : applicable_) Batch(records[i], i);
@@ -194,10 +183,10 @@ class Evaluator {
  private:
   bool Applicable(const Record& r) const {
     switch (run_.criterion) {
-      case 0:
-      case 1:
+      case Criterion::kAbsoluteSizeError:
+      case Criterion::kRelativeSizeError:
         return true;
-      case 2:
+      case Criterion::kConditionalEntropy:
         return !Touches(run_, r, run_.questionX);
       default:
         return !Touches(run_, r, run_.questionX) && !Touches(run_, r, run_.questionY);
@@ -218,7 +207,7 @@ class Evaluator {
   // slots when they fill them at least half; other conditions go to the batch.
   void Windows(const Record* records, Evaluation* out) {
     const int lanes = run_.kernels->lanes;
-    const bool event = run_.criterion >= 4;
+    const bool event = ChoosesAnswers(run_.criterion);
     const auto last = [](const Record& r) { return r.s3 != 0 ? r.s3 : r.s2 != 0 ? r.s2 : r.s1; };
     const auto samePrefix = [](const Record& a, const Record& b) {
       return (a.s2 == 0 || a.s1 == b.s1) && (a.s3 == 0 || a.s2 == b.s2);
@@ -263,11 +252,11 @@ class Evaluator {
   // Criteria 0, 1, 4, 5 from P(cond) and T.
   double Value(const Record& r, double p, double t) const {
     switch (run_.criterion) {
-      case 0:
+      case Criterion::kAbsoluteSizeError:
         return criteria::AbsoluteSizeError(p, r.count, run_.respondents);
-      case 1:
+      case Criterion::kRelativeSizeError:
         return criteria::RelativeSizeError(p, r.count, run_.respondents);
-      case 4:
+      case Criterion::kRelativeFrequency:
         return t / p;
       default:
         return t;
@@ -281,14 +270,14 @@ class Evaluator {
     const KernelModel& m = run_.model;
     const auto index = [&](int b) { return indices_[static_cast<std::size_t>(b)]; };
     switch (run_.criterion) {
-      case 0:
-      case 1:
+      case Criterion::kAbsoluteSizeError:
+      case Criterion::kRelativeSizeError:
         a_.resize(static_cast<std::size_t>(n));
         run_.kernels->conditionSums(m, conditions_.data(), n, a_.data());
         for (int b = 0; b < n; ++b)
           out[index(b)].value = Value(records[index(b)], a_[static_cast<std::size_t>(b)], 0.0);
         break;
-      case 2:
+      case Criterion::kConditionalEntropy:
         // The sums are read a vector past their end.
         a_.resize(static_cast<std::size_t>(n) * m.answerCountX + kMaxLanes);
         values_.resize(static_cast<std::size_t>(n));
@@ -296,7 +285,7 @@ class Evaluator {
         run_.kernels->entropies(m.answerCountX, a_.data(), n, values_.data(), scratch_);
         for (int b = 0; b < n; ++b) out[index(b)].value = values_[static_cast<std::size_t>(b)];
         break;
-      case 3: {
+      case Criterion::kInformation: {
         const std::size_t ax = static_cast<std::size_t>(m.strideX), ay = static_cast<std::size_t>(m.answerCountY);
         a_.resize(static_cast<std::size_t>(n) * ax * ay);
         b_.resize(static_cast<std::size_t>(n) * ax);
@@ -360,170 +349,6 @@ class Evaluator {
   std::vector<double> a_, b_, c_, values_;
 };
 
-// The records file, read in windows of consecutive ranges: every thread reads and
-// decodes one range of a window into its own list of the pass's records, so a
-// pass walks the lists range by range in file order and never holds more than a
-// window of the file. Records without an answer, with a code outside the
-// questionnaire before the first -1, or (for criterion 1, whose relative error
-// divides by it) with count 0 are left out; the first -1 ends a record's codes.
-class RecordsFile {
- public:
-  static constexpr std::int64_t kRangeRecords = 65536;  // 1 MiB of the file per range
-  static constexpr std::int64_t kChunkRecords = 16384;  // read 256 KiB at a time
-
-  RecordsFile() = default;
-  RecordsFile(const RecordsFile&) = delete;
-  RecordsFile& operator=(const RecordsFile&) = delete;
-  ~RecordsFile() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-
-  // False when the file cannot be opened or is not a regular file. The open does
-  // not wait: a fifo or a device named like the records file is refused at once.
-  bool Open(const std::string& path) {
-    fd_ = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd_ < 0) return false;
-    struct stat status = {};
-    if (::fstat(fd_, &status) != 0 || !S_ISREG(status.st_mode)) {
-      ::close(fd_);
-      fd_ = -1;
-      return false;
-    }
-    const int flags = ::fcntl(fd_, F_GETFL);
-    if (flags != -1) ::fcntl(fd_, F_SETFL, flags & ~O_NONBLOCK);
-    records_ = static_cast<std::int64_t>(status.st_size) / static_cast<std::int64_t>(kCountRecordBytes);
-    seen_.assign(static_cast<std::size_t>(std::min((records_ + kRangeRecords - 1) / kRangeRecords, kSeenRanges)),
-                 Seen{});
-    return true;
-  }
-
-  // Whole records in the file when it was opened.
-  std::int64_t Count() const { return records_; }
-
-  // One range of a window: a chunk of its raw bytes and its records of one length.
-  struct Range {
-    std::vector<unsigned char> raw;
-    std::vector<Record> records;
-    bool shortRead = false;  // the file ended inside the range
-  };
-
-  // Reads records [first, first + ranges x kRangeRecords) of the file, range t on
-  // thread t (the calling thread takes the last), keeping those with `length`
-  // answers. False when memory ran out.
-  bool ReadWindow(std::int64_t first, int length, const std::vector<int>& codeQuestion, int criterion,
-                  std::vector<Range>& ranges) const {
-    std::vector<std::thread> readers;
-    std::atomic<bool> failed{false};
-    const auto read = [&](std::size_t t) {
-      try {
-        const std::int64_t from = first + static_cast<std::int64_t>(t) * kRangeRecords;
-        ReadRange(from, std::min(from + kRangeRecords, records_), length, codeQuestion, criterion, ranges[t]);
-      } catch (const std::bad_alloc&) {
-        failed.store(true);
-      }
-    };
-    for (std::size_t t = 0; t + 1 < ranges.size(); ++t) {
-      try {
-        readers.emplace_back(read, t);
-      } catch (const std::system_error&) {
-        read(t);
-      }
-    }
-    read(ranges.size() - 1);
-    for (std::thread& reader : readers) reader.join();
-    return !failed.load();
-  }
-
- private:
-  void ReadRange(std::int64_t first, std::int64_t last, int length, const std::vector<int>& codeQuestion,
-                 int criterion, Range& range) const {
-    range.records.clear();
-    range.shortRead = false;
-    if (first >= last) return;
-    // A range whose whole records an earlier pass read has nothing for a length it did not hold.
-    Seen* seen = first / kRangeRecords < static_cast<std::int64_t>(seen_.size())
-                     ? &seen_[static_cast<std::size_t>(first / kRangeRecords)]
-                     : nullptr;
-    if (seen && seen->read && seen->records[length - 1] == 0) return;
-    std::int64_t held[3] = {0, 0, 0};
-    range.raw.resize(static_cast<std::size_t>(kChunkRecords) * kCountRecordBytes);
-    range.records.reserve(static_cast<std::size_t>(last - first));  // touched only as far as it fills
-    for (std::int64_t chunk = first; chunk < last && !range.shortRead; chunk += kChunkRecords) {
-      const std::size_t want = static_cast<std::size_t>(std::min(last - chunk, kChunkRecords)) * kCountRecordBytes;
-      std::size_t got = 0;
-      while (got < want) {
-        const ssize_t n = ::pread(fd_, range.raw.data() + got, want - got,
-                                  static_cast<off_t>(chunk * static_cast<std::int64_t>(kCountRecordBytes)) +
-                                      static_cast<off_t>(got));
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) break;
-        got += static_cast<std::size_t>(n);
-      }
-      range.shortRead = got < want;
-      for (std::size_t i = 0; i < got / kCountRecordBytes; ++i) {
-        const unsigned char* p = range.raw.data() + i * kCountRecordBytes;
-        // The positions before the first -1; a record of another length is only
-        // counted (a code outside the questionnaire may count it too, which at
-        // worst has a later pass read its range once more).
-        std::int32_t codes[3];
-        for (int k = 0; k < 3; ++k) codes[k] = ReadLE<std::int32_t>(p + 4 + 4 * k);
-        const int answers = codes[0] == -1 ? 0 : codes[1] == -1 ? 1 : codes[2] == -1 ? 2 : 3;
-        if (answers > 0) ++held[answers - 1];
-        if (answers != length) continue;
-        // Slots in plain variables: an array here would be stored in pieces and
-        // read back whole, which stalls on every record.
-        bool valid = true;
-        const auto slot = [&](int k) -> std::int16_t {
-          const std::int32_t code = codes[k];
-          if (k >= answers) return 0;
-          if (code < 0 || code >= kFlatAnswerCount) {
-            valid = false;
-            return 0;
-          }
-          return static_cast<std::int16_t>(code + codeQuestion[static_cast<std::size_t>(code)] + 1);
-        };
-        Record r;
-        r.s1 = slot(0), r.s2 = slot(1), r.s3 = slot(2);
-        if (!valid) continue;
-        r.count = ReadLE<std::uint32_t>(p);
-        if (criterion == 1 && r.count == 0) continue;
-        r.position = chunk + static_cast<std::int64_t>(i);
-        range.records.push_back(r);
-      }
-    }
-    if (seen && !range.shortRead) *seen = {true, {held[0], held[1], held[2]}};
-  }
-
-  // What the first read of a range found: its records by length. Kept for the
-  // first kSeenRanges ranges (64 GiB of file), a few bytes per mebibyte.
-  struct Seen {
-    bool read = false;
-    std::int64_t records[3] = {0, 0, 0};
-  };
-  static constexpr std::int64_t kSeenRanges = 65536;
-
-  int fd_ = -1;
-  std::int64_t records_ = 0;
-  mutable std::vector<Seen> seen_;  // each range's entry is written only by the thread reading it
-};
-
-// A block of records of one pass, evaluated in one piece.
-struct RecordBlock {
-  const Record* records = nullptr;
-  std::size_t count = 0;
-};
-
-// The blocks of a window: each range's records cut into pieces of at most `size`.
-void Blocks(const std::vector<RecordsFile::Range>& ranges, std::size_t size, std::vector<RecordBlock>& blocks) {
-  blocks.clear();
-  for (const RecordsFile::Range& range : ranges) {
-    const std::vector<Record>& list = range.records;
-    for (std::size_t first = 0; first < list.size(); first += size)
-      blocks.push_back({list.data() + first, std::min(size, list.size() - first)});
-    if (range.shortRead) break;  // a short read ends the pass
-  }
-}
-
 // The ranked buffer: at most kRankedCapacity entries, largest score first, equal
 // scores in the order they came.
 class RankedBuffer {
@@ -557,65 +382,224 @@ class RankedBuffer {
   bool ordered_ = true;
 };
 
-// Blocks of one pass handed out to the threads. At most kRing blocks past the last
-// merged one are evaluated ahead, so their evaluations stay in a small ring.
-// Threads that have to wait sleep on the atomics instead of spinning.
-class BlockQueue {
+}  // namespace
+
+// One search over the records file: set up once, then pass by pass, window by
+// window. The calling thread merges every window's evaluations in file order.
+class SearchRun {
  public:
-  static constexpr std::size_t kRing = 16;
-  static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
-  static constexpr std::size_t kLater = static_cast<std::size_t>(-2);
+  SearchRun(CAnalysis& analysis, AnalysisObserver& observer, Notifier& notifier)
+      : a_(analysis), observer_(observer), notifier_(notifier), pairs_(kPairTableCapacity) {}
 
-  // `ring` holds the evaluations of the blocks in flight; it is kept from window
-  // to window so that its memory is not allocated and cleared again each time.
-  BlockQueue(std::size_t blocks, std::size_t blockSize, std::vector<Evaluation>& ring)
-      : blocks_(blocks),
-        blockSize_(blockSize),
-        ready_(new std::atomic<bool>[std::max<std::size_t>(blocks, 1)]),
-        ring_(ring) {
-    if (ring_.size() < kRing * blockSize) ring_.resize(kRing * blockSize);
-    for (std::size_t b = 0; b < blocks; ++b) ready_[b].store(false, std::memory_order_relaxed);
-  }
+  // The records in the file (0 until it is open).
+  std::int64_t Records() const { return d_; }
 
-  // A block to evaluate; kLater when the ring is full (`merged` then tells what
-  // to wait for), kNone when every block is taken.
-  std::size_t Take(std::size_t& merged) {
-    std::size_t b = next_.load();
-    for (;;) {
-      if (b >= blocks_ || abandoned_.load(std::memory_order_relaxed)) return kNone;
-      merged = merged_.load(std::memory_order_acquire);
-      if (b >= merged + kRing) return kLater;
-      if (next_.compare_exchange_weak(b, b + 1)) return b;
+  // Runs the search; throws std::bad_alloc when memory runs out.
+  SearchOutcome Run() {
+    a_.PrepareIndexTables(notifier_);
+    if (!SetUp()) {
+      notifier_.Show(kNoRecordsText, kNoRecordsCaption);
+      return SearchOutcome::NoRecordsFile;
     }
-  }
-  // Sleeps until blocks past `merged` have been merged (or the pass is abandoned).
-  void WaitMerged(std::size_t merged) { merged_.wait(merged, std::memory_order_acquire); }
-  Evaluation* Slot(std::size_t b) { return ring_.data() + (b % kRing) * blockSize_; }
-  void MarkReady(std::size_t b) {
-    ready_[b].store(true, std::memory_order_release);
-    ready_[b].notify_all();
-  }
-  bool Ready(std::size_t b) const { return ready_[b].load(std::memory_order_acquire); }
-  void WaitReady(std::size_t b) const { ready_[b].wait(false, std::memory_order_acquire); }
-  void MarkMerged(std::size_t b) {
-    merged_.store(b + 1, std::memory_order_release);
-    merged_.notify_all();
-  }
-  void Abandon() {
-    abandoned_.store(true);
-    merged_.store(blocks_ + kRing + 1, std::memory_order_release);
-    merged_.notify_all();
+    for (int pass = 0; pass < passes_; ++pass) {
+      if (pass > 0) RebuildParts();
+      const std::int64_t base = pass * d_ + 1;  // number of the pass's first record over all passes
+      for (std::int64_t first = 0; first < d_; first += window_) {
+        const SearchOutcome ended = EvaluateWindow(pass, first);
+        if (ended == SearchOutcome::NotRun) throw std::bad_alloc();  // an evaluation ran out of memory
+        if (ended != SearchOutcome::Completed) return ended;
+        if (Stopped() || !Checkpoints(base - 1 + std::min(first + window_, d_))) return SearchOutcome::Stopped;
+        if (std::any_of(ranges_.begin(), ranges_.end(), [](const RecordsFile::Range& r) { return r.shortRead; }))
+          break;  // the file became shorter
+      }
+      if (!Checkpoints((pass + 1) * d_)) return SearchOutcome::Stopped;
+    }
+    return SearchOutcome::Completed;
   }
 
  private:
-  const std::size_t blocks_, blockSize_;
-  std::unique_ptr<std::atomic<bool>[]> ready_;
-  std::vector<Evaluation>& ring_;
-  std::atomic<std::size_t> next_{0}, merged_{0};
-  std::atomic<bool> abandoned_{false};
-};
+  // Opens the file and fixes what the whole run evaluates with; false when the
+  // file cannot be opened.
+  bool SetUp() {
+    const int threadCount =
+        a_.threads > 0 ? a_.threads : std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
+    if (!file_.Open(a_.recordsPath_)) return false;
+    d_ = file_.Count();
+    observer_.Progress(0, d_);
 
-}  // namespace
+    const Criterion criterion = a_.Kind();
+    const int first = a_.firstChoice, second = a_.secondChoice;
+    run_.criterion = criterion;
+    run_.criterionValid = KnownCriterion(a_.criterion);
+    run_.firstChoice = first;
+    run_.secondChoice = second;
+    run_.sign = criterion == Criterion::kConditionalEntropy ? -1 : 1;
+    run_.threshold = a_.threshold;
+    run_.weight = a_.weight;
+    run_.respondents = a_.model_.Respondents();
+    run_.slotQuestion = &a_.slotQuestion_;
+    // Choices that name no question or answer make every record not applicable.
+    run_.choicesValid = true;
+    if (ChoosesQuestions(criterion)) {
+      run_.questionX = first;
+      run_.questionY = criterion == Criterion::kInformation ? second : -1;
+      run_.choicesValid = first >= 0 && first < kQuestionCount &&
+                          (criterion == Criterion::kConditionalEntropy || (second >= 0 && second < kQuestionCount));
+    } else if (ChoosesAnswers(criterion)) {
+      run_.choicesValid = first >= 0 && first < kSlotCount && second >= -1 && second < kSlotCount;
+      if (run_.choicesValid) {
+        run_.questionX = a_.SlotQuestion(first);
+        run_.questionY = second != -1 ? a_.SlotQuestion(second) : -1;
+      }
+    }
+    clearsSecond_ = ChoosesAnswers(criterion) && run_.choicesValid && first == second;
+    if (run_.criterionValid && run_.choicesValid) {
+      run_.kernels = &kernels::SelectKernels(a_.kernelLevel);
+      layout_.Build(a_.model_, run_, a_.firstAnswerSlot_);
+    }
+
+    passes_ = std::clamp(a_.maxLength, 1, 3);
+    interval_ = std::max<std::int64_t>(d_ / 100, 1);
+    nextCheckpoint_ = interval_;
+    blockSize_ = criterion == Criterion::kInformation ? 16 : criterion == Criterion::kConditionalEntropy ? 128 : 1024;
+    for (int t = 0; t < threadCount; ++t) evaluators_.emplace_back(run_);
+    ranges_.resize(static_cast<std::size_t>(
+        std::clamp<std::int64_t>((d_ + RecordsFile::kRangeRecords - 1) / RecordsFile::kRangeRecords, 1, threadCount)));
+    window_ = static_cast<std::int64_t>(ranges_.size()) * RecordsFile::kRangeRecords;
+    pool_ = std::make_unique<WorkerPool>(threadCount - 1);
+    return true;
+  }
+
+  // The parts of the next pass: the values of shorter conditions as the earlier
+  // passes left them in the pair table (this pass stores only longer keys). Of
+  // equal keys the first one counts.
+  void RebuildParts() {
+    run_.parts.assign(static_cast<std::size_t>(kSlotCount) * kSlotCount, 0.0);
+    std::vector<bool> seen(run_.parts.size(), false);
+    for (std::size_t e = 0; e < pairs_.Size(); ++e) {
+      const std::size_t lo = pairs_.KeyAt(e) >> 16, hi = pairs_.KeyAt(e) & 0xFFFF;
+      if (lo >= kSlotCount || hi >= kSlotCount || seen[lo * kSlotCount + hi]) continue;
+      run_.parts[lo * kSlotCount + hi] = pairs_.ValueAt(e);
+      seen[lo * kSlotCount + hi] = true;
+    }
+  }
+
+  // Reads the window of the file from record `first` and evaluates its records of
+  // the pass's length on every thread, merging them here in file order. Completed,
+  // or how the run ends: Stopped, UnknownCriterion, or NotRun when an evaluation
+  // ran out of memory.
+  SearchOutcome EvaluateWindow(int pass, std::int64_t first) {
+    if (!file_.ReadWindow(first, pass + 1, a_.codeQuestion_, run_.criterion == Criterion::kRelativeSizeError, ranges_,
+                          *pool_))
+      throw std::bad_alloc();
+    Blocks(ranges_, blockSize_, blocks_);
+    BlockQueue<Evaluation> queue(blocks_.size(), blockSize_, ring_);
+    std::atomic<bool> failed{false};
+    const auto evaluate = [&](Evaluator& evaluator, std::size_t b) {
+      try {
+        evaluator.Block(blocks_[b].records, blocks_[b].count, queue.At(b));
+      } catch (const std::bad_alloc&) {
+        failed.store(true);
+      }
+      queue.MarkReady(b);
+    };
+    const std::size_t helpers =
+        std::min<std::size_t>(static_cast<std::size_t>(pool_->Helpers()), blocks_.empty() ? 0 : blocks_.size() - 1);
+    const auto help = [&](int h) {
+      if (static_cast<std::size_t>(h) >= helpers) return;
+      std::size_t merged = 0;
+      for (std::size_t b; (b = queue.Take(merged)) != BlockQueue<Evaluation>::kNone;) {
+        if (b == BlockQueue<Evaluation>::kLater)
+          queue.WaitMerged(merged);
+        else
+          evaluate(evaluators_[static_cast<std::size_t>(h) + 1], b);
+      }
+    };
+    SearchOutcome ended = SearchOutcome::Completed;
+    const std::int64_t base = pass * d_ + 1;
+    const auto merge = [&] {
+      // However the merge ends, the helpers are let go.
+      struct Release {
+        BlockQueue<Evaluation>& queue;
+        ~Release() { queue.Abandon(); }
+      } release{queue};
+      for (std::size_t b = 0; b < blocks_.size() && ended == SearchOutcome::Completed; ++b) {
+        while (!queue.Ready(b)) {
+          std::size_t merged = 0;
+          const std::size_t mine = queue.Take(merged);
+          if (mine < blocks_.size())
+            evaluate(evaluators_[0], mine);
+          else
+            queue.WaitReady(b);  // another thread is evaluating it
+        }
+        if (Stopped()) return void(ended = SearchOutcome::Stopped);
+        if (failed.load()) return void(ended = SearchOutcome::NotRun);
+        ended = Merge(blocks_[b], queue.At(b), base);
+        queue.MarkMerged(b);
+      }
+    };
+    pool_->Run(help, merge);
+    return ended;
+  }
+
+  // The evaluations of one block into the pair table and the ranking.
+  SearchOutcome Merge(const RecordBlock& block, const Evaluation* evaluations, std::int64_t base) {
+    for (std::size_t i = 0; i < block.count; ++i) {
+      const Record& r = block.records[i];
+      const std::int64_t number = base + r.position;
+      if (number >= nextCheckpoint_ && !Checkpoints(number)) return SearchOutcome::Stopped;
+      if (!run_.criterionValid) {
+        notifier_.Show(kUnknownCriterionText, {});
+        return SearchOutcome::UnknownCriterion;
+      }
+      const Evaluation& e = evaluations[i];
+      if (!e.applicable) continue;
+      if (clearsSecond_ && !cleared_) {
+        a_.secondChoice = -1;  // criteria 4, 5: the second answer equal to the first is dropped
+        cleared_ = true;
+      }
+      if (e.value == kUnknownCriterion) {
+        notifier_.Show(kUnknownCriterionText, {});
+        return SearchOutcome::UnknownCriterion;
+      }
+      if (e.value == kNotApplicable) continue;
+      if (r.s3 == 0) pairs_.Insert(r.s2 != 0 ? r.s1 : 0, r.s2 != 0 ? r.s2 : r.s1, run_.sign * e.value);
+      if (e.ranked) ranked_.Insert({r.s1, r.s2, r.s3, e.score, e.value, e.difference, static_cast<double>(r.count)});
+    }
+    return SearchOutcome::Completed;
+  }
+
+  // Checkpoints up to record number `upTo` (from 1, over all passes); false when stopped.
+  bool Checkpoints(std::int64_t upTo) {
+    for (; nextCheckpoint_ <= upTo; nextCheckpoint_ += interval_) {
+      observer_.Progress(100 * nextCheckpoint_ / (passes_ * d_), 100);
+      if (a_.StopRequested()) return false;
+    }
+    return true;
+  }
+
+  // A stop seen between checkpoints ends the run at once: its ranking is discarded anyway.
+  bool Stopped() const { return a_.stopSeen_.load(std::memory_order_relaxed) && a_.StopRequested(); }
+
+  CAnalysis& a_;
+  AnalysisObserver& observer_;
+  Notifier& notifier_;
+  CPairValueTable pairs_;
+  RecordsFile file_;
+  RunContext run_;
+  Layout layout_;
+  std::int64_t d_ = 0;
+  int passes_ = 1;
+  std::int64_t interval_ = 1, nextCheckpoint_ = 1, window_ = 1;
+  std::size_t blockSize_ = 1;
+  bool clearsSecond_ = false, cleared_ = false;
+  std::vector<Evaluator> evaluators_;
+  RankedBuffer ranked_{a_.ranked_};
+  std::vector<RecordsFile::Range> ranges_;
+  std::vector<RecordBlock> blocks_;
+  std::vector<Evaluation> ring_;
+  std::unique_ptr<WorkerPool> pool_;
+};
 
 int CAnalysis::Search(AnalysisObserver& observer, Notifier& notifier) {
   std::int64_t d = 0;
@@ -626,185 +610,14 @@ int CAnalysis::Search(AnalysisObserver& observer, Notifier& notifier) {
     return 0;
   };
   ranked_.clear();
+  std::optional<SearchRun> run;
   try {
-    CPairValueTable pairs(kPairTableCapacity);
-    PrepareIndexTables(notifier);
-    const int threadCount = threads > 0 ? threads : std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
-    RecordsFile file;
-    if (!file.Open(recordsPath_)) {
-      notifier.Show(kNoRecordsText, kNoRecordsCaption);
-      return finish(SearchOutcome::NoRecordsFile);
-    }
-    d = file.Count();
-    observer.Progress(0, d);
-
-    RunContext run;
-    run.criterion = criterion;
-    run.criterionValid = criterion >= 0 && criterion < kCriterionCount;
-    run.firstChoice = firstChoice;
-    run.secondChoice = secondChoice;
-    run.sign = criterion == 2 ? -1 : 1;
-    run.threshold = threshold;
-    run.weight = weight;
-    run.respondents = model_.Respondents();
-    run.slotQuestion = &slotQuestion_;
-    // Choices that name no question or answer make every record not applicable.
-    run.choicesValid = true;
-    if (criterion == 2 || criterion == 3) {
-      run.questionX = firstChoice;
-      run.questionY = criterion == 3 ? secondChoice : -1;
-      run.choicesValid = firstChoice >= 0 && firstChoice < kQuestionCount &&
-                         (criterion == 2 || (secondChoice >= 0 && secondChoice < kQuestionCount));
-    } else if (criterion == 4 || criterion == 5) {
-      run.choicesValid =
-          firstChoice >= 0 && firstChoice < kSlotCount && secondChoice >= -1 && secondChoice < kSlotCount;
-      if (run.choicesValid) {
-        run.questionX = SlotQuestion(firstChoice);
-        run.questionY = secondChoice != -1 ? SlotQuestion(secondChoice) : -1;
-      }
-    }
-    const bool clearsSecond = (criterion == 4 || criterion == 5) && run.choicesValid && firstChoice == secondChoice;
-    Layout layout;
-    if (run.criterionValid && run.choicesValid) {
-      run.kernels = &kernels::SelectKernels(kernelLevel);
-      layout.Build(model_, run, firstAnswerSlot_);
-    }
-
-    const int passes = std::clamp(maxLength, 1, 3);
-    const std::int64_t interval = std::max<std::int64_t>(d / 100, 1);
-    std::int64_t nextCheckpoint = interval;
-    // Checkpoints up to record number `upTo` (from 1, over all passes); false when stopped.
-    const auto checkpoints = [&](std::int64_t upTo) {
-      for (; nextCheckpoint <= upTo; nextCheckpoint += interval) {
-        observer.Progress(100 * nextCheckpoint / (passes * d), 100);
-        if (StopRequested()) return false;
-      }
-      return true;
-    };
-
-    const std::size_t blockSize = criterion == 3 ? 16 : criterion == 2 ? 128 : 1024;
-    std::vector<Evaluator> evaluators;
-    for (int t = 0; t < threadCount; ++t) evaluators.emplace_back(run);
-    RankedBuffer ranked(ranked_);
-    bool cleared = false;
-
-    std::vector<RecordsFile::Range> ranges(static_cast<std::size_t>(
-        std::clamp<std::int64_t>((d + RecordsFile::kRangeRecords - 1) / RecordsFile::kRangeRecords, 1, threadCount)));
-    const std::int64_t window = static_cast<std::int64_t>(ranges.size()) * RecordsFile::kRangeRecords;
-    std::vector<RecordBlock> blocks;
-    std::vector<Evaluation> ring;
-    // A stop seen between checkpoints ends the run at once: its ranking is discarded anyway.
-    const auto stopped = [&] { return stopSeen_.load(std::memory_order_relaxed) && StopRequested(); };
-
-    for (int pass = 0; pass < passes; ++pass) {
-      if (pass > 0) {
-        // Parts are looked up in the pair table as the earlier passes left it: this
-        // pass stores only longer keys. Of equal keys the first one counts.
-        run.parts.assign(static_cast<std::size_t>(kSlotCount) * kSlotCount, 0.0);
-        std::vector<bool> seen(run.parts.size(), false);
-        for (std::size_t e = 0; e < pairs.Size(); ++e) {
-          const std::size_t lo = pairs.KeyAt(e) >> 16, hi = pairs.KeyAt(e) & 0xFFFF;
-          if (lo >= kSlotCount || hi >= kSlotCount || seen[lo * kSlotCount + hi]) continue;
-          run.parts[lo * kSlotCount + hi] = pairs.ValueAt(e);
-          seen[lo * kSlotCount + hi] = true;
-        }
-      }
-
-      SearchOutcome ended = SearchOutcome::Completed;
-      const std::int64_t base = pass * d + 1;  // number of the pass's first record over all passes
-      for (std::int64_t first = 0; first < d && ended == SearchOutcome::Completed; first += window) {
-        if (!file.ReadWindow(first, pass + 1, codeQuestion_, criterion, ranges)) throw std::bad_alloc();
-        Blocks(ranges, blockSize, blocks);
-        BlockQueue queue(blocks.size(), blockSize, ring);
-        std::atomic<bool> failed{false};
-        const auto evaluate = [&](Evaluator& evaluator, std::size_t b) {
-          try {
-            evaluator.Block(blocks[b].records, blocks[b].count, queue.Slot(b));
-          } catch (const std::bad_alloc&) {
-            failed.store(true);
-          }
-          queue.MarkReady(b);
-        };
-        std::vector<std::thread> helpers;
-        const std::size_t helperCount =
-            std::min<std::size_t>(static_cast<std::size_t>(threadCount - 1), blocks.empty() ? 0 : blocks.size() - 1);
-        for (std::size_t t = 0; t < helperCount; ++t) {
-          try {
-            helpers.emplace_back([&, t] {
-              std::size_t merged = 0;
-              for (std::size_t b; (b = queue.Take(merged)) != BlockQueue::kNone;) {
-                if (b == BlockQueue::kLater)
-                  queue.WaitMerged(merged);
-                else
-                  evaluate(evaluators[t + 1], b);
-              }
-            });
-          } catch (const std::system_error&) {
-            break;  // fewer threads then
-          }
-        }
-
-        for (std::size_t b = 0; b < blocks.size() && ended == SearchOutcome::Completed; ++b) {
-          while (!queue.Ready(b)) {
-            std::size_t merged = 0;
-            const std::size_t mine = queue.Take(merged);
-            if (mine < blocks.size())
-              evaluate(evaluators[0], mine);
-            else
-              queue.WaitReady(b);  // another thread is evaluating it
-          }
-          if (stopped()) {
-            ended = SearchOutcome::Stopped;
-            break;
-          }
-          if (failed.load()) {
-            ended = SearchOutcome::NotRun;  // out of memory, reported below
-            break;
-          }
-          const Evaluation* evaluations = queue.Slot(b);
-          for (std::size_t i = 0; i < blocks[b].count; ++i) {
-            const Record& r = blocks[b].records[i];
-            const std::int64_t number = base + r.position;
-            if (number >= nextCheckpoint && !checkpoints(number)) {
-              ended = SearchOutcome::Stopped;
-              break;
-            }
-            if (!run.criterionValid) {
-              notifier.Show(kUnknownCriterionText, {});
-              ended = SearchOutcome::UnknownCriterion;
-              break;
-            }
-            const Evaluation& e = evaluations[i];
-            if (!e.applicable) continue;
-            if (clearsSecond && !cleared) {
-              secondChoice = -1;  // criteria 4, 5: the second answer equal to the first is dropped
-              cleared = true;
-            }
-            if (e.value == kUnknownCriterion) {
-              notifier.Show(kUnknownCriterionText, {});
-              ended = SearchOutcome::UnknownCriterion;
-              break;
-            }
-            if (e.value == kNotApplicable) continue;
-            if (r.s3 == 0) pairs.Insert(r.s2 != 0 ? r.s1 : 0, r.s2 != 0 ? r.s2 : r.s1, run.sign * e.value);
-            if (e.ranked) ranked.Insert({r.s1, r.s2, r.s3, e.score, e.value, e.difference, static_cast<double>(r.count)});
-          }
-          queue.MarkMerged(b);
-        }
-        queue.Abandon();
-        for (std::thread& helper : helpers) helper.join();
-        if (ended != SearchOutcome::Completed) break;
-        if (stopped()) ended = SearchOutcome::Stopped;
-        else if (!checkpoints(base - 1 + std::min(first + window, d))) ended = SearchOutcome::Stopped;
-        if (std::any_of(ranges.begin(), ranges.end(), [](const RecordsFile::Range& r) { return r.shortRead; }))
-          break;  // the file became shorter
-      }
-      if (ended == SearchOutcome::NotRun) throw std::bad_alloc();
-      if (ended != SearchOutcome::Completed) return finish(ended);
-      if (!checkpoints((pass + 1) * d)) return finish(SearchOutcome::Stopped);
-    }
-    return finish(SearchOutcome::Completed);
+    run.emplace(*this, observer, notifier);
+    const SearchOutcome outcome = run->Run();
+    d = run->Records();
+    return finish(outcome);
   } catch (const std::bad_alloc&) {
+    d = run ? run->Records() : 0;
     ranked_.clear();
     notifier.Show(MessageId::NoMemory, {});
     return finish(SearchOutcome::OutOfMemory);

@@ -24,29 +24,14 @@ namespace {
 // Height of the open choice lists.
 constexpr int kDropDownHeight = 300;
 
-bool ListsQuestions(int criterion) { return criterion == 2 || criterion == 3; }
-bool ListsAnswers(int criterion) { return criterion == 4 || criterion == 5; }
-
-// Message boxes of the program are owned by `owner` while this lives.
-class BoxesOwnedBy {
- public:
-  BoxesOwnedBy(Notifier& notifier, QWidget* owner) : boxes_(dynamic_cast<QtNotifier*>(&notifier)) {
-    if (boxes_) boxes_->SetOwner(owner);
-  }
-  ~BoxesOwnedBy() {
-    if (boxes_) boxes_->SetOwner(nullptr);
-  }
-  BoxesOwnedBy(const BoxesOwnedBy&) = delete;
-  BoxesOwnedBy& operator=(const BoxesOwnedBy&) = delete;
-
- private:
-  QtNotifier* boxes_;
-};
+bool ListsQuestions(int criterion) { return ChoosesQuestions(static_cast<Criterion>(criterion)); }
+bool ListsAnswers(int criterion) { return ChoosesAnswers(static_cast<Criterion>(criterion)); }
 
 }  // namespace
 
-CAnalDlg::CAnalDlg(const CQuestionList& questions, Notifier& notifier, QWidget* parent)
-    : QDialog(parent), questions_(questions), notifier_(notifier) {
+CAnalDlg::CAnalDlg(const CQuestionList& questions, Notifier& notifier, QWidget* parent,
+                   const AnalysisChoices& initial)
+    : QDialog(parent), questions_(questions), notifier_(notifier), choices_(initial) {
   Ui::AnalysisDialog ui;
   ui.setupUi(this);
   setObjectName(QStringLiteral("analysisDialog"));
@@ -63,18 +48,13 @@ CAnalDlg::CAnalDlg(const CQuestionList& questions, Notifier& notifier, QWidget* 
   NameBuddies(this);
   first_->installEventFilter(this);
   second_->installEventFilter(this);
+  ShowChoices();
 }
 
-void CAnalDlg::showEvent(QShowEvent* event) {
-  if (!initialised_) InitDialog();
-  QDialog::showEvent(event);
-}
-
-void CAnalDlg::InitDialog() {
-  initialised_ = true;
+void CAnalDlg::ShowChoices() {
   for (QComboBox* list : {first_, second_}) list->setEnabled(false);
-  ShowSignificance(significance);
-  FillChoices(criterionIndex);
+  ShowSignificance(choices_.significance);
+  FillChoices(choices_.criterion);
 
   length_->addItems({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")});
   LimitDropDown(length_, kDropDownHeight);
@@ -82,17 +62,17 @@ void CAnalDlg::InitDialog() {
     const QSignalBlocker blocker(list);
     list->setCurrentIndex(index >= 0 && index < list->count() ? index : -1);
   };
-  select(first_, firstChoice);
-  select(second_, secondChoice);
-  select(length_, lengthIndex);
-  threshold_->setText(QString::number(threshold, 'g', 15));
-  slider_->setValue(significance);
+  select(first_, choices_.firstChoice);
+  select(second_, choices_.secondChoice);
+  select(length_, choices_.maxLength - 1);
+  threshold_->setText(QString::number(choices_.threshold, 'g', 15));
+  slider_->setValue(choices_.significance);
   connect(slider_, &QSlider::valueChanged, this, &CAnalDlg::ShowSignificance);
 
   for (int c = 0; c < kCriterionCount; ++c)
     criteria_->addItem(QCoreApplication::translate("orbica::engine", CriterionName(c)));
   LimitDropDown(criteria_, kDropDownHeight);
-  select(criteria_, criterionIndex);
+  select(criteria_, choices_.criterion);
   connect(criteria_, &QComboBox::currentIndexChanged, this, &CAnalDlg::FillChoices);
 }
 
@@ -101,13 +81,14 @@ void CAnalDlg::ShowSignificance(int position) { sliderLabel_->setText(tr("%1 %")
 void CAnalDlg::FillChoices(int criterion) {
   const int keptFirst = first_->currentIndex();
   const int keptSecond = second_->currentIndex();
-  first_->setEnabled(criterion > 1);
-  second_->setEnabled(criterion > 2);
+  const bool listed = ListsQuestions(criterion) || ListsAnswers(criterion);
+  first_->setEnabled(listed);
+  second_->setEnabled(static_cast<Criterion>(criterion) == Criterion::kInformation || ListsAnswers(criterion));
   const QSignalBlocker blockFirst(first_);
   const QSignalBlocker blockSecond(second_);
   first_->clear();
   second_->clear();
-  if (criterion > 1) {
+  if (listed) {
     // With answers listed, the item of answer a of question q is its slot and the
     // item of the question line is the question's header slot.
     QStringList items;
@@ -152,16 +133,18 @@ bool CAnalDlg::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void CAnalDlg::accept() {
-  criterionText = criteria_->currentText();
   const int criterion = criteria_->currentIndex();
   // "Run" pressed with Enter while a question line is chosen: the list has not lost
   // the focus, but an answer is needed all the same.
   ChooseFirstAnswer(first_);
   ChooseFirstAnswer(second_);
-  const bool missing = ((criterion == 2 || ListsAnswers(criterion)) && first_->currentIndex() < 0) ||
-                       (criterion == 3 && (first_->currentIndex() < 0 || second_->currentIndex() < 0));
+  // Every criterion that lists choices needs the first; the information between
+  // two questions needs the second too.
+  const bool twoQuestions = static_cast<Criterion>(criterion) == Criterion::kInformation;
+  const bool missing = ((ListsQuestions(criterion) || ListsAnswers(criterion)) && first_->currentIndex() < 0) ||
+                       (twoQuestions && second_->currentIndex() < 0);
   if (missing) {
-    const BoxesOwnedBy owned(notifier_, this);
+    const ScopedBoxOwner owned(notifier_, this);
     notifier_.Show(PlainMessage(tr("Choose parameters for the analysis")), PlainMessage(tr("Analysis")));
     return;
   }
@@ -169,37 +152,30 @@ void CAnalDlg::accept() {
   const double value = threshold_->text().trimmed().toDouble(&number);
   if (!number || !std::isfinite(value)) {
     {
-      const BoxesOwnedBy owned(notifier_, this);
+      const ScopedBoxOwner owned(notifier_, this);
       notifier_.Show(PlainMessage(tr("Enter a number.")), MessageId::ProgramCaption);
     }
     threshold_->setFocus();
     threshold_->selectAll();
     return;
   }
-  firstChoice = first_->currentIndex();
-  secondChoice = second_->currentIndex();
-  criterionIndex = criterion;
-  lengthIndex = length_->currentIndex();
-  threshold = value;
-  significance = slider_->value();
+  choices_ = {criterion, first_->currentIndex(), second_->currentIndex(), length_->currentIndex() + 1, value,
+              slider_->value()};
   QDialog::accept();
 }
 
 bool EditParameters(CAnalysis& analysis, const CQuestionList& questions, Notifier& notifier, QWidget* parent) {
-  CAnalDlg dialog(questions, notifier, parent);
-  dialog.firstChoice = analysis.firstChoice;
-  dialog.secondChoice = analysis.secondChoice;
-  dialog.criterionIndex = analysis.criterion;
-  dialog.lengthIndex = analysis.maxLength - 1;
-  dialog.threshold = analysis.threshold;
-  dialog.significance = static_cast<int>(std::lround(analysis.weight * 100.0));
+  CAnalDlg dialog(questions, notifier, parent,
+                  {analysis.criterion, analysis.firstChoice, analysis.secondChoice, analysis.maxLength,
+                   analysis.threshold, static_cast<int>(std::lround(analysis.weight * 100.0))});
   if (dialog.exec() != QDialog::Accepted) return false;
-  analysis.firstChoice = dialog.firstChoice;
-  analysis.secondChoice = dialog.secondChoice;
-  analysis.criterion = dialog.criterionIndex;
-  analysis.maxLength = std::clamp(dialog.lengthIndex + 1, 1, 3);
-  analysis.threshold = dialog.threshold;
-  analysis.weight = dialog.significance / 100.0;
+  const AnalysisChoices& chosen = dialog.Choices();
+  analysis.firstChoice = chosen.firstChoice;
+  analysis.secondChoice = chosen.secondChoice;
+  analysis.criterion = chosen.criterion;
+  analysis.maxLength = std::clamp(chosen.maxLength, 1, 3);
+  analysis.threshold = chosen.threshold;
+  analysis.weight = chosen.significance / 100.0;
   analysis.MakeTitle();
   return true;
 }

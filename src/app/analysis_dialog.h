@@ -17,20 +17,26 @@ class CAnalysis;
 class CQuestionList;
 class Notifier;
 
+// What the dialog shows when it opens and returns after "Run", as its controls hold it.
+struct AnalysisChoices {
+  int criterion = -1;     // 0..5; -1 = none chosen
+  int firstChoice = -1;   // item of the first choice list (question, or slot when answers are listed)
+  int secondChoice = -1;  // item of the second choice list
+  int maxLength = 0;      // 1..3; 0 = none chosen
+  double threshold = 0.0;
+  int significance = 0;  // slider position 0..100
+};
+
+// CAnalDlg: the dialog "Analysis".
 class CAnalDlg : public QDialog {
   Q_OBJECT
 
  public:
-  CAnalDlg(const CQuestionList& questions, Notifier& notifier, QWidget* parent);
+  CAnalDlg(const CQuestionList& questions, Notifier& notifier, QWidget* parent,
+           const AnalysisChoices& initial = {});
 
-  // Values exchanged with the controls: set before the dialog opens, read after "Run".
-  int firstChoice = -1;   // item of the first choice list (question, or slot when answers are listed)
-  int secondChoice = -1;  // item of the second choice list
-  int criterionIndex = -1;
-  int lengthIndex = -1;  // item of the maximum length list: length - 1
-  double threshold = 0.0;
-  int significance = 0;   // slider position 0..100
-  QString criterionText;  // text of the chosen criterion
+  // The choices after "Run" (the initial ones before).
+  const AnalysisChoices& Choices() const { return choices_; }
 
   // The criterion for which the choice lists were last filled (-1 before the first fill).
   int ListedCriterion() const { return listedCriterion_; }
@@ -48,12 +54,11 @@ class CAnalDlg : public QDialog {
   void accept() override;
 
  protected:
-  void showEvent(QShowEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  // Writes the values into the controls (once, when the dialog first shows).
-  void InitDialog();
+  // Writes the initial choices into the controls.
+  void ShowChoices();
   // Fills both choice lists for criterion `criterion`, keeping the selections that
   // keep their meaning.
   void FillChoices(int criterion);
@@ -72,8 +77,8 @@ class CAnalDlg : public QDialog {
   QSlider* slider_ = nullptr;
   QLabel* sliderLabel_ = nullptr;
   QPushButton* run_ = nullptr;
+  AnalysisChoices choices_;
   int listedCriterion_ = -1;
-  bool initialised_ = false;
 };
 
 // Runs the dialog on the parameters of `analysis`; on "Run" copies the choices

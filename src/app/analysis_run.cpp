@@ -19,19 +19,22 @@ namespace orbica {
 
 namespace {
 
-// Passes the search's reports to the progress dialog as posted events.
-class ProgressPoster final : public AnalysisObserver {
- public:
-  explicit ProgressPoster(QObject* dialog) : dialog_(dialog) {}
-  void Progress(std::int64_t position, std::int64_t range) override {
-    QCoreApplication::postEvent(dialog_, new AnalysisEvent(kAnalysisProgressEvent, position, range));
-  }
-  void Done(std::int64_t records) override {
-    QCoreApplication::postEvent(dialog_, new AnalysisEvent(kAnalysisDoneEvent, 0, records));
-  }
+// The search's reports as signals, emitted on the worker thread and delivered
+// queued to the progress dialog on the user-interface thread.
+class ProgressSignals final : public QObject, public AnalysisObserver {
+  Q_OBJECT
 
- private:
-  QObject* dialog_;
+ public:
+  explicit ProgressSignals(orbica::Progress& dialog) {
+    connect(this, &ProgressSignals::Progressed, &dialog, &orbica::Progress::ShowProgress, Qt::QueuedConnection);
+    connect(this, &ProgressSignals::Finished, &dialog, &orbica::Progress::SearchDone, Qt::QueuedConnection);
+  }
+  void Progress(std::int64_t position, std::int64_t range) override { Q_EMIT Progressed(position, range); }
+  void Done(std::int64_t records) override { Q_EMIT Finished(records); }
+
+ Q_SIGNALS:
+  void Progressed(qint64 position, qint64 range);
+  void Finished(qint64 records);
 };
 
 // The worker's messages, shown by the application's notifier on the thread of
@@ -75,7 +78,7 @@ bool RunSearch(CAnalysis& analysis, Notifier& notifier, QWidget* parent) {
   if (!analysis.BeginRun()) return false;
   Progress dialog([&analysis] { analysis.RequestStop(); }, [&analysis] { return analysis.StopRequested(); }, parent);
   UiThreadNotifier workerNotifier(notifier, &dialog);
-  ProgressPoster observer(&dialog);
+  ProgressSignals observer(dialog);
   std::thread worker;
   try {
     worker = std::thread([&] { analysis.Search(observer, workerNotifier); });
@@ -108,3 +111,5 @@ bool RunAnalysis(CApp& app, QWidget* parent) {
 }
 
 }  // namespace orbica
+
+#include "analysis_run.moc"

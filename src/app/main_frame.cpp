@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QIcon>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -107,22 +106,6 @@ void CMainFrame::CreateStatusBar() {
   messagePane_ = new QLabel(IdlePrompt(), this);
   messagePane_->setObjectName(QStringLiteral("messagePane"));
   statusBar()->addWidget(messagePane_, 1);
-  const QStringList texts = {tr("CAP"), tr("NUM"), tr("SCRL")};
-  QLabel** panes[] = {&capsPane_, &numPane_, &scrollPane_};
-  for (int i = 0; i < 3; ++i) {
-    *panes[i] = new QLabel(texts[i], this);
-    (*panes[i])->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    (*panes[i])->setAlignment(Qt::AlignCenter);
-    (*panes[i])->setMinimumWidth((*panes[i])->fontMetrics().horizontalAdvance(texts[i]) + 10);
-    statusBar()->addPermanentWidget(*panes[i]);
-  }
-  UpdateLockIndicators();
-}
-
-void CMainFrame::UpdateLockIndicators() {
-  capsPane_->setEnabled(capsLock_);
-  numPane_->setEnabled(numLock_);
-  scrollPane_->setEnabled(scrollLock_);
 }
 
 CChildFrame* CMainFrame::ActiveChildFrame() const {
@@ -298,16 +281,6 @@ bool CMainFrame::event(QEvent* event) {
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
   switch (event->type()) {
-    case QEvent::KeyPress:
-      if (watched != QApplication::focusObject()) break;
-      // The lock keys toggle their indicators as they are pressed in this program.
-      switch (static_cast<QKeyEvent*>(event)->key()) {
-        case Qt::Key_CapsLock: capsLock_ = !capsLock_; UpdateLockIndicators(); break;
-        case Qt::Key_NumLock: numLock_ = !numLock_; UpdateLockIndicators(); break;
-        case Qt::Key_ScrollLock: scrollLock_ = !scrollLock_; UpdateLockIndicators(); break;
-        default: break;
-      }
-      break;
     case QEvent::LeaveWhatsThisMode:
       SetStatusText(IdlePrompt());
       break;

@@ -62,7 +62,6 @@ class CMainFrame : public QMainWindow {
   void CreateStatusBar();
   void FillWindowMenu();
   void ToggleAnswerList();
-  void UpdateLockIndicators();
   void UpdateTitle();
   // Hands the view commands to the view of the window that became active.
   void BindView(CHistogram* view);
@@ -71,10 +70,6 @@ class CMainFrame : public QMainWindow {
   QMdiArea* mdi_ = nullptr;
   QToolBar* toolbar_ = nullptr;
   QLabel* messagePane_ = nullptr;
-  QLabel* capsPane_ = nullptr;
-  QLabel* numPane_ = nullptr;
-  QLabel* scrollPane_ = nullptr;
-  bool capsLock_ = false, numLock_ = false, scrollLock_ = false;
   std::unique_ptr<ActionRegistry> actions_;
   QMenu* windowMenu_ = nullptr;
   QActionGroup* windowList_ = nullptr;

@@ -35,22 +35,6 @@ QString FitName(const std::string& text) {
 
 QString WithoutCarriageReturns(QString text) { return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
 
-// Message boxes of the editing rules appear over the editor.
-class BoxesOver {
- public:
-  BoxesOver(Notifier& notifier, QWidget* owner) : boxes_(dynamic_cast<QtNotifier*>(&notifier)) {
-    if (boxes_) boxes_->SetOwner(owner);
-  }
-  ~BoxesOver() {
-    if (boxes_) boxes_->SetOwner(nullptr);
-  }
-  BoxesOver(const BoxesOver&) = delete;
-  BoxesOver& operator=(const BoxesOver&) = delete;
-
- private:
-  QtNotifier* boxes_;
-};
-
 }  // namespace
 
 PopDialog::PopDialog(CApp& app, CPopulace& subpopulation, QWidget* parent)
@@ -159,7 +143,7 @@ void PopDialog::AnswerTicked(QListWidgetItem* item) {
   const bool allow = item->checkState() == Qt::Checked;
   EditResult result;
   {
-    const BoxesOver over(app_.Notifier(), this);
+    const ScopedBoxOwner over(app_.Notifier(), this);
     result = EditAnswer(working_, q, a, allow, app_.Context().model, app_.Notifier());
   }
   if (result != EditResult::Accepted) {
@@ -187,7 +171,7 @@ void PopDialog::Ok() {
 
 void PopDialog::Save() {
   Apply();
-  const BoxesOver over(app_.Notifier(), this);
+  const ScopedBoxOwner over(app_.Notifier(), this);
   // Nothing stored (the user kept another saved subpopulation): the editor stays open.
   const CPopulace* stored = app_.Context().subpopulations.Store(subpopulation_, subpopulation_.Identity(), app_.Notifier());
   if (!stored) return;
@@ -197,7 +181,7 @@ void PopDialog::Save() {
 
 void PopDialog::Add() {
   Apply();
-  const BoxesOver over(app_.Notifier(), this);
+  const ScopedBoxOwner over(app_.Notifier(), this);
   const CPopulace* stored = app_.Context().subpopulations.Store(subpopulation_, 0, app_.Notifier());
   if (!stored) return;
   storedIdentity_ = stored->Identity();

@@ -48,21 +48,14 @@ void Progress::Finish() {
   QDialog::done(stopped_ && stopped_() ? QDialog::Rejected : QDialog::Accepted);
 }
 
-bool Progress::event(QEvent* event) {
-  if (event->type() == kAnalysisProgressEvent) {
-    const auto* message = static_cast<AnalysisEvent*>(event);
-    const std::int64_t range = message->Range();
-    bar_->setRange(0, 100);
-    const std::int64_t percent = range != 0 ? message->Position() * 100 / range : 0;
-    bar_->setValue(static_cast<int>(std::clamp<std::int64_t>(percent, 0, 100)));
-    return true;
-  }
-  if (event->type() == kAnalysisDoneEvent) {
-    doneReceived_ = true;
-    Finish();
-    return true;
-  }
-  return QDialog::event(event);
+void Progress::ShowProgress(qint64 position, qint64 range) {
+  const qint64 percent = range != 0 ? position * 100 / range : 0;
+  bar_->setValue(static_cast<int>(std::clamp<qint64>(percent, 0, 100)));
+}
+
+void Progress::SearchDone(qint64) {
+  doneReceived_ = true;
+  Finish();
 }
 
 void Progress::showEvent(QShowEvent* event) {

@@ -1,9 +1,8 @@
-// The modal dialog shown while an analysis search runs on its worker thread: a
-// progress bar moved by the worker's messages and the "Stop" button.
+// Progress: the modal dialog shown while an analysis search runs on its worker
+// thread, with a progress bar that the worker's reports move and the "Stop" button.
 #pragma once
 
 #include <QDialog>
-#include <QEvent>
 #include <cstdint>
 #include <functional>
 
@@ -11,23 +10,6 @@ class QProgressBar;
 class QPushButton;
 
 namespace orbica {
-
-// The worker's two messages to the dialog, posted as events from its thread.
-inline constexpr QEvent::Type kAnalysisDoneEvent = static_cast<QEvent::Type>(QEvent::User + 0x501);
-inline constexpr QEvent::Type kAnalysisProgressEvent = static_cast<QEvent::Type>(QEvent::User + 0x502);
-
-// WM_ANALYSIS_PROGRESS carries position and range; WM_ANALYSIS_DONE the record count.
-class AnalysisEvent : public QEvent {
- public:
-  AnalysisEvent(QEvent::Type type, std::int64_t first, std::int64_t second)
-      : QEvent(type), first_(first), second_(second) {}
-  std::int64_t Position() const { return first_; }
-  std::int64_t Range() const { return second_; }
-  std::int64_t Records() const { return second_; }
-
- private:
-  std::int64_t first_, second_;
-};
 
 class Progress : public QDialog {
   Q_OBJECT
@@ -38,8 +20,13 @@ class Progress : public QDialog {
 
   QProgressBar* Bar() const { return bar_; }
   QPushButton* StopButton() const { return stopButton_; }
-  // True once the worker's last message has arrived.
+  // True once the worker's last report has arrived.
   bool DoneReceived() const { return doneReceived_; }
+
+  // The worker's reports, queued to the dialog's thread: progress is position x
+  // 100 / range per cent; the search has ended after reading `records` records.
+  void ShowProgress(qint64 position, qint64 range);
+  void SearchDone(qint64 records);
 
   // "Stop": sets the flag; the dialog stays open until the worker reports that it has ended.
   void Stop();
@@ -48,7 +35,6 @@ class Progress : public QDialog {
   void reject() override;
 
  protected:
-  bool event(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
 
  private:

@@ -23,6 +23,28 @@ class QtNotifier final : public Notifier {
   QWidget* Owner() const { return owner_ ? owner_.data() : defaultOwner_.data(); }
   QPointer<QWidget> owner_;
   QPointer<QWidget> defaultOwner_;
+
+  friend class ScopedBoxOwner;
+};
+
+// While it lives, the program's message boxes are owned by `owner` (when
+// `notifier` shows boxes at all); then the owner before it is back.
+class ScopedBoxOwner {
+ public:
+  ScopedBoxOwner(Notifier& notifier, QWidget* owner) : boxes_(dynamic_cast<QtNotifier*>(&notifier)) {
+    if (!boxes_) return;
+    previous_ = boxes_->owner_;
+    boxes_->SetOwner(owner);
+  }
+  ~ScopedBoxOwner() {
+    if (boxes_) boxes_->SetOwner(previous_);
+  }
+  ScopedBoxOwner(const ScopedBoxOwner&) = delete;
+  ScopedBoxOwner& operator=(const ScopedBoxOwner&) = delete;
+
+ private:
+  QtNotifier* boxes_;
+  QPointer<QWidget> previous_;
 };
 
 }  // namespace orbica

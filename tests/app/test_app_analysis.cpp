@@ -120,8 +120,7 @@ class AppAnalysisTest : public QObject {
     test::StartedApp started;
     QVERIFY(started.Start());
     const CQuestionList& questions = started.app->Context().questions;
-    CAnalDlg dialog(questions, started.notifier, nullptr);
-    dialog.criterionIndex = 4;
+    CAnalDlg dialog(questions, started.notifier, nullptr, {.criterion = 4});
     dialog.show();
     QComboBox* criteria = dialog.CriterionList();
     QComboBox* first = dialog.FirstList();

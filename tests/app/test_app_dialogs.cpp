@@ -138,8 +138,7 @@ class DialogsTest : public QObject {
     analysis.MakeTitle();
     QVERIFY(RunSearch(analysis, started.notifier, nullptr));
 
-    CAnalDlg parameters(context.questions, app.Notifier(), nullptr);
-    parameters.criterionIndex = 4;
+    CAnalDlg parameters(context.questions, app.Notifier(), nullptr, {.criterion = 4});
     QCOMPARE(parameters.RunButton()->text(), runText);
     QCOMPARE(Check(&parameters), QString());
 
