@@ -53,10 +53,8 @@ void Grab(QWidget& window, const QString& folder, const QString& name) {
 
 // The dialogs at their first size, each grabbed on its own.
 void GrabDialogs(orbica::CApp& app, const QString& folder) {
-  orbica::CAnalDlg parameters(app.Context().questions, app.Notifier(), app.MainFrame());
-  parameters.criterionIndex = 4;
-  parameters.firstChoice = orbica::AnswerSlot(12, 6);
-  parameters.lengthIndex = 1;
+  orbica::CAnalDlg parameters(app.Context().questions, app.Notifier(), app.MainFrame(),
+                              {.criterion = 4, .firstChoice = orbica::AnswerSlot(12, 6), .maxLength = 2});
   Grab(parameters, folder, QStringLiteral("dialog-analysis.png"));
   orbica::ListOtazek questions(app, 3, app.MainFrame());
   Grab(questions, folder, QStringLiteral("dialog-question-list.png"));
